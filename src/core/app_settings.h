@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glimtags {
+
+inline constexpr const char* kApplicationTitle = "GLiMTaGS EDiToR";
+inline constexpr const char* kMakerKey = "Quorvant";
+inline constexpr const char* kSettingsSection = "v1.7";
+inline constexpr const char* kDefaultBackground = "BackGrnd.TGA";
+
+namespace settings_key {
+inline constexpr const char* EnableStripe = "EnableStripe";
+inline constexpr const char* EnableTextCursor = "EnableTextCursor";
+inline constexpr const char* EndColorWhite = "EndColorWhite";
+inline constexpr const char* CharInfo = "CharInfo";
+inline constexpr const char* InGameLimit = "InGameLimit";
+inline constexpr const char* AutoChecking = "AutoChecking";
+inline constexpr const char* q3Path = "q3Path";
+inline constexpr const char* Language = "Language";
+inline constexpr const char* BackGrndImage = "BackGrnd Image";
+} // namespace settings_key
+
+// The per-user store of the options, one section of named integer and text values.
+// Reads give the default when a value is missing; failed writes are ignored.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual int readInteger(std::string_view key, int defaultValue) = 0;
+    virtual std::string readText(std::string_view key, std::string_view defaultValue) = 0;
+    virtual void writeInteger(std::string_view key, int value) = 0;
+    virtual void writeText(std::string_view key, std::string_view value) = 0;
+};
+
+enum class Toggle { EnableStripe, EnableTextCursor, EndColorWhite, CharInfo, InGameLimit, AutoChecking };
+
+// Every persisted option. Integer options count as on when not 0.
+struct AppSettings {
+    int EnableStripe = 0;
+    int EnableTextCursor = 1;
+    int EndColorWhite = 1;
+    int CharInfo = 1;
+    int InGameLimit = 1;
+    int AutoChecking = 1;
+    std::string q3Path;
+    std::string Language;
+    std::string BackGrndImage = kDefaultBackground;
+
+    // Reads every option in the order the window's start-up fixes. A stored empty
+    // background reads as the default one; the store is not rewritten.
+    void load(SettingsStore& store);
+
+    bool isOn(Toggle option) const { return value(option) != 0; }
+    // Flips the option to 0 or 1, stores it at once and returns the new state.
+    bool toggle(Toggle option, SettingsStore& store);
+
+    int& value(Toggle option);
+    int value(Toggle option) const;
+};
+
+const char* settingsKey(Toggle option);
+
+} // namespace glimtags

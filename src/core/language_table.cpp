@@ -1,0 +1,84 @@
+#include "core/language_table.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace glimtags {
+namespace {
+
+unsigned char lowerAscii(unsigned char byte)
+{
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+bool equalIgnoringCase(char a, char b)
+{
+    return lowerAscii(static_cast<unsigned char>(a)) == lowerAscii(static_cast<unsigned char>(b));
+}
+
+LanguageFailureHandler& failureHandler()
+{
+    static LanguageFailureHandler handler;
+    return handler;
+}
+
+} // namespace
+
+std::string findQuotedValue(std::string_view text, std::string_view key)
+{
+    const auto match = std::search(text.begin(), text.end(), key.begin(), key.end(), equalIgnoringCase);
+    if (match == text.end() || key.empty())
+        return {};
+    const std::size_t opening = text.find('"', static_cast<std::size_t>(match - text.begin()));
+    if (opening == std::string_view::npos)
+        return {};
+    const std::size_t closing = text.find('"', opening + 1);
+    if (closing == std::string_view::npos)
+        return {};
+    return std::string(text.substr(opening + 1, closing - opening - 1));
+}
+
+std::optional<std::string> readTextFile(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad())
+        return std::nullopt;
+    std::string text;
+    text.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n'))
+            text.push_back(raw[i]);
+    return text;
+}
+
+void setLanguageFailureHandler(LanguageFailureHandler handler)
+{
+    failureHandler() = std::move(handler);
+}
+
+LanguageTable::LanguageTable(std::string fileName)
+    : fileName_(fileName.empty() ? std::string(kDefaultLanguageFile) : std::move(fileName))
+{
+}
+
+std::string LanguageTable::lookup(std::string_view key) const
+{
+    const std::optional<std::string> text = readTextFile(fileName_);
+    if (!text) {
+        if (failureHandler())
+            failureHandler()("Unable to open language file ' " + fileName_ + "'!");
+        return {};
+    }
+    return findQuotedValue(*text, key);
+}
+
+} // namespace glimtags

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glimtags {
+
+inline constexpr const char* kDefaultLanguageFile = "English.lan";
+
+// The text between the first double quote after the first occurrence of key
+// (letters compared without regard to case) and the next double quote.
+// Empty when the key is missing or no complete pair of quotes follows it.
+std::string findQuotedValue(std::string_view text, std::string_view key);
+
+// The whole file as text: a carriage return before a line feed is dropped.
+// Nothing when the file cannot be opened or read.
+std::optional<std::string> readTextFile(const std::string& path);
+
+// Called when a language file cannot be opened, with the message to show.
+// The program's handler shows it and ends the process; if a handler returns,
+// the lookup gives the empty text.
+using LanguageFailureHandler = std::function<void(const std::string& message)>;
+void setLanguageFailureHandler(LanguageFailureHandler handler);
+
+// A language file by its name (bare names resolve against the working directory)
+// and the one lookup rule every text is read by. Reads the file afresh each time.
+class LanguageTable {
+public:
+    explicit LanguageTable(std::string fileName);
+
+    std::string lookup(std::string_view key) const;
+    // The name the file is opened by: the default file for an empty name.
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    std::string fileName_;
+};
+
+} // namespace glimtags

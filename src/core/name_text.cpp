@@ -1,0 +1,58 @@
+#include "core/name_text.h"
+
+namespace glimtags {
+
+NameText::NameText(std::string_view bytes)
+{
+    bytes = bytes.substr(0, bytes.find('\0'));
+    bytes_.assign(bytes.substr(0, kMaxBytes));
+}
+
+ColourRgb codeColour(unsigned char codeByte)
+{
+    static constexpr ColourRgb kCodeColours[8] = {
+        {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0},
+        {0, 0, 1}, {0, 1, 1}, {1, 0, 1}, {1, 1, 1},
+    };
+    if (codeByte >= '0' && codeByte <= '7')
+        return kCodeColours[codeByte - '0'];
+    return kWhite;
+}
+
+int visibleLength(const NameText& name)
+{
+    int count = 0;
+    walkColours(name, [&count](unsigned char, ColourRgb) { ++count; });
+    return count;
+}
+
+static bool isAsciiLetter(unsigned char byte)
+{
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+int limitLength(const NameText& name)
+{
+    int count = 0;
+    for (int i = 0; i < name.length();) {
+        if (name.at(i) == kCaret && !isAsciiLetter(name.at(i + 1))) {
+            i += 2;
+        } else {
+            ++count;
+            ++i;
+        }
+    }
+    return count;
+}
+
+int visibleColumn(const NameText& name, int position)
+{
+    int carets = 0;
+    for (int i = 0; i < position; ++i)
+        if (name.at(i) == kCaret)
+            ++carets;
+    const int betweenCaretAndCode = name.at(position - 1) == kCaret && name.at(position) != kCaret;
+    return position - 2 * carets + betweenCaretAndCode;
+}
+
+} // namespace glimtags

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace glimtags {
+
+inline constexpr unsigned char kCaret = '^';
+
+// A game name: at most 255 bytes, no zero byte. Reads outside the text yield 0,
+// so rules that peek around a caret never fail at the ends.
+class NameText {
+public:
+    static constexpr std::size_t kMaxBytes = 255;
+
+    NameText() = default;
+    // Keeps the bytes before the first zero byte, at most kMaxBytes of them.
+    explicit NameText(std::string_view bytes);
+
+    unsigned char at(long index) const
+    {
+        return index >= 0 && static_cast<std::size_t>(index) < bytes_.size()
+            ? static_cast<unsigned char>(bytes_[static_cast<std::size_t>(index)])
+            : 0;
+    }
+    int length() const { return static_cast<int>(bytes_.size()); }
+    bool empty() const { return bytes_.empty(); }
+    const std::string& bytes() const { return bytes_; }
+
+    bool operator==(const NameText&) const = default;
+
+private:
+    std::string bytes_;
+};
+
+struct ColourRgb {
+    float red;
+    float green;
+    float blue;
+    bool operator==(const ColourRgb&) const = default;
+};
+
+inline constexpr ColourRgb kWhite{1.0f, 1.0f, 1.0f};
+
+// The code bytes '0'..'7' select the game's eight colours; every other byte gives white.
+ColourRgb codeColour(unsigned char codeByte);
+
+// Number of glyphs the preview draws: every caret swallows itself and the byte after it.
+int visibleLength(const NameText& name);
+
+// Length the name limits are measured against: a caret before an ASCII letter counts
+// as a character of its own, like the game's own length rule.
+int limitLength(const NameText& name);
+
+// Glyph column of a caret position 0..length; may be negative (as for "^^a").
+int visibleColumn(const NameText& name, int position);
+
+// The colour walk: calls draw(byte, colour) for every glyph of the name, in order.
+// The colour starts white; a caret takes the colour of the byte after it and draws nothing.
+template <typename DrawGlyph>
+void walkColours(const NameText& name, DrawGlyph&& draw)
+{
+    ColourRgb colour = kWhite;
+    for (int i = 0; i < name.length();) {
+        if (name.at(i) == kCaret) {
+            colour = codeColour(name.at(i + 1));
+            i += 2;
+        } else {
+            draw(name.at(i), colour);
+            ++i;
+        }
+    }
+}
+
+} // namespace glimtags

@@ -1,0 +1,74 @@
+#include "platform/settings_file.h"
+
+#include "platform/text_encoding.h"
+
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+
+namespace glimtags::platform {
+namespace {
+
+wxString keyString(std::string_view key) { return wxString::FromAscii(key.data(), key.size()); }
+
+} // namespace
+
+SettingsFile::SettingsFile(const std::string& path)
+    : path_(path)
+{
+    // A missing or unreadable file reads as all defaults, without a log window.
+    wxLogNull noLog;
+    config_ = std::make_unique<wxFileConfig>(wxString(), wxString(), fromFileSystem(path), wxString(),
+                                             wxCONFIG_USE_LOCAL_FILE);
+    config_->SetExpandEnvVars(false);
+    config_->SetPath(wxString("/") + kSettingsSection);
+}
+
+SettingsFile::~SettingsFile() = default;
+
+std::string SettingsFile::userSettingsPath()
+{
+    wxString base;
+    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty())
+        base = wxFileName::GetHomeDir() + "/.config";
+    return toFileSystem(base + "/" + kMakerKey + "/" + kApplicationTitle + ".conf");
+}
+
+int SettingsFile::readInteger(std::string_view key, int defaultValue)
+{
+    long value = defaultValue;
+    config_->Read(keyString(key), &value, defaultValue);
+    return static_cast<int>(value);
+}
+
+std::string SettingsFile::readText(std::string_view key, std::string_view defaultValue)
+{
+    wxString value;
+    if (!config_->Read(keyString(key), &value))
+        return std::string(defaultValue);
+    return toFileSystem(value);
+}
+
+void SettingsFile::writeInteger(std::string_view key, int value)
+{
+    config_->Write(keyString(key), static_cast<long>(value));
+    flush();
+}
+
+void SettingsFile::writeText(std::string_view key, std::string_view value)
+{
+    config_->Write(keyString(key), fromFileSystem(std::string(value)));
+    flush();
+}
+
+void SettingsFile::flush()
+{
+    wxLogNull noLog;
+    wxFileName::Mkdir(wxFileName(fromFileSystem(path_)).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    config_->Flush();
+}
+
+} // namespace glimtags::platform
