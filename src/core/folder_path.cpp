@@ -1,0 +1,85 @@
+#include "core/folder_path.h"
+
+#include "core/message_format.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace glimtags {
+namespace {
+
+bool isEdgeRefused(char c) { return c == '\t' || c == ' ' || c == '.'; }
+
+bool pathExists(std::string_view path)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
+void createFolder(std::string_view path)
+{
+    // A folder that is already there, or one that cannot be made, shows up in the
+    // existence test that follows.
+    std::error_code ignored;
+    std::filesystem::create_directory(std::filesystem::path(path), ignored);
+}
+
+void showRejection(int result, std::string_view path, FolderPathHost& host, const LanguageTable& language)
+{
+    const char* key = result == kFolderPathInvalid ? "PATHDLG_ERROR2" : "PATHDLG_ERROR3";
+    host.showError(formatMessage(language.lookup(key), {path}));
+}
+
+} // namespace
+
+bool IsValidFolderName(std::string_view component)
+{
+    if (component.empty() || isEdgeRefused(component.front()) || isEdgeRefused(component.back()))
+        return false;
+    return component.find_first_of("\"*/:<>?\\|") == std::string_view::npos;
+}
+
+int ProcessFolderPath(std::string_view path, bool checkOnly)
+{
+    if (path.empty() || path.size() > kMaxFolderPathLength || path.front() != '/')
+        return kFolderPathInvalid;
+    if (path.size() == 1)
+        return checkOnly || pathExists(path) ? kFolderPathAccepted : kFolderPathNotCreated;
+    std::size_t start = 1;
+    for (;;) {
+        const std::size_t separator = path.find('/', start);
+        const std::size_t end = separator == std::string_view::npos ? path.size() : separator;
+        if (!IsValidFolderName(path.substr(start, end - start)))
+            return kFolderPathInvalid;
+        if (!checkOnly) {
+            const std::string_view folder = path.substr(0, end);
+            createFolder(folder);
+            if (!pathExists(folder))
+                return kFolderPathNotCreated;
+        }
+        if (end == path.size())
+            return kFolderPathAccepted;
+        start = end + 1;
+        if (start == path.size())
+            return kFolderPathInvalid;
+    }
+}
+
+int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language)
+{
+    if (const int result = ProcessFolderPath(path, true); result != kFolderPathAccepted) {
+        showRejection(result, path, host, language);
+        return result;
+    }
+    if (pathExists(path))
+        return kFolderPathAccepted;
+    if (!host.askYesNo(formatMessage(language.lookup("PATHDLG_ERROR1"), {path})))
+        return kFolderPathCreationDeclined;
+    if (const int result = ProcessFolderPath(path, false); result != kFolderPathAccepted) {
+        showRejection(result, path, host, language);
+        return result;
+    }
+    return kFolderPathAccepted;
+}
+
+} // namespace glimtags
