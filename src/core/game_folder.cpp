@@ -1,0 +1,46 @@
+#include "core/game_folder.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace glimtags {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool holdsConfiguration(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_regular_file(folder / "q3config.cfg", error);
+}
+
+bool isFolder(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_directory(folder, error);
+}
+
+} // namespace
+
+std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome)
+{
+    std::error_code error;
+    const fs::path homeFolder = fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
+    const fs::path xdg = fs::path(xdgConfigHome).lexically_normal();
+    const fs::path configFolder = xdg.is_absolute() ? xdg : homeFolder / ".config";
+    const std::array<fs::path, 3> candidates = {
+        homeFolder / ".q3a" / "baseq3",
+        configFolder / "Quake3" / "baseq3",
+        homeFolder / ".openarena" / "baseoa",
+    };
+    auto chosen = std::find_if(candidates.begin(), candidates.end(), holdsConfiguration);
+    if (chosen == candidates.end())
+        chosen = std::find_if(candidates.begin(), candidates.end(), isFolder);
+    if (chosen == candidates.end())
+        chosen = candidates.begin();
+    return chosen->string();
+}
+
+} // namespace glimtags
