@@ -1,0 +1,63 @@
+#include "core/caret_rules.h"
+
+#include <algorithm>
+
+namespace glimtags {
+
+CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, bool dragging)
+{
+    const NameText text = box.text();
+    const int start = box.selectionStart();
+    const int end = box.selectionEnd();
+    const bool nothingSelected = start == end;
+
+    switch (event) {
+    case BoxEvent::Right:
+        if (text.at(start) != kCaret)
+            return {false, true};
+        if (shift)
+            box.setSelection(start, std::min(start + 2, text.length()));
+        else
+            box.setSelection(std::min(start + 2, text.length()), std::min(start + 2, text.length()));
+        return {true, true};
+    case BoxEvent::Left:
+        if (start < 2 || text.at(start - 2) != kCaret)
+            return {false, true};
+        box.setSelection(start - 2, start - 2);
+        return {true, true};
+    case BoxEvent::Up:
+    case BoxEvent::Down:
+    case BoxEvent::Home:
+    case BoxEvent::End:
+    case BoxEvent::ButtonDown:
+        return {false, true};
+    case BoxEvent::Delete:
+        if (nothingSelected && text.at(start) == kCaret) {
+            box.setSelection(start, start + 1);
+            box.replaceSelection("");
+        }
+        return {false, true};
+    case BoxEvent::Backspace:
+        if (nothingSelected && start >= 2 && text.at(start - 2) == kCaret) {
+            box.setSelection(start - 1, start);
+            box.replaceSelection("");
+        }
+        return {false, true};
+    case BoxEvent::MouseMove:
+        return {false, dragging};
+    case BoxEvent::ButtonUp:
+        for (const int position : {start, end}) {
+            if (position >= 1 && text.at(position - 1) == kCaret) {
+                box.setSelection(position - 1, position - 1);
+                box.scrollCaretIntoView();
+                break;
+            }
+        }
+        return {false, false};
+    case BoxEvent::OtherKey:
+        return {};
+    }
+    return {};
+}
+
+} // namespace glimtags
