@@ -1,5 +1,6 @@
 #include "core/name_script.h"
 
+#include "core/ascii_case.h"
 #include "core/language_table.h"
 #include "core/string_check.h"
 
@@ -18,18 +19,6 @@ std::string_view extensionOf(std::string_view path)
     const std::string_view fileName = fileNameOf(path);
     const std::size_t dot = fileName.rfind('.');
     return dot == std::string_view::npos ? std::string_view() : fileName.substr(dot + 1);
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase)
-{
-    if (text.size() != lowerCase.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != lowerCase[i])
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -73,9 +62,9 @@ ScriptSavePlan planScriptSave(NameType type, std::string_view chosenPath)
 std::optional<NameType> openedScriptType(std::string_view chosenPath)
 {
     const std::string_view extension = extensionOf(chosenPath);
-    if (equalsIgnoringCase(extension, "host"))
+    if (equalIgnoringCase(extension, "host"))
         return NameType::Host;
-    if (equalsIgnoringCase(extension, "name"))
+    if (equalIgnoringCase(extension, "name"))
         return NameType::User;
     return std::nullopt;
 }
