@@ -1,0 +1,161 @@
+#include "render/tga_image.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <utility>
+
+namespace glimtags {
+namespace {
+
+constexpr std::size_t kHeaderBytes = 18;
+constexpr int kLargestSide = 512;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+bool isPowerOfTwoSide(int side)
+{
+    return side >= 1 && side <= kLargestSide && (side & (side - 1)) == 0;
+}
+
+int littleEndian16(const unsigned char* bytes)
+{
+    return bytes[0] | (bytes[1] << 8);
+}
+
+std::size_t channelsOf(GLenum format)
+{
+    switch (format) {
+    case GL_ALPHA:
+        return 1;
+    case GL_RGB:
+        return 3;
+    case GL_RGBA:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// Re-expresses every pixel in another of the three formats: an alpha byte widens to white
+// with that alpha, a colour without alpha gets 255.
+std::vector<unsigned char> convertPixels(const std::vector<unsigned char>& pixels, std::size_t count,
+    GLenum from, GLenum to)
+{
+    const std::size_t fromChannels = channelsOf(from);
+    const std::size_t toChannels = channelsOf(to);
+    if (fromChannels == 0 || toChannels == 0)
+        return {};
+    std::vector<unsigned char> converted(count * toChannels);
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned char* source = &pixels[i * fromChannels];
+        std::array<unsigned char, 4> rgba{255, 255, 255, 255};
+        if (fromChannels == 1)
+            rgba[3] = source[0];
+        else
+            for (std::size_t c = 0; c < fromChannels; ++c)
+                rgba[c] = source[c];
+        unsigned char* target = &converted[i * toChannels];
+        if (toChannels == 1)
+            target[0] = rgba[3];
+        else
+            for (std::size_t c = 0; c < toChannels; ++c)
+                target[c] = rgba[c];
+    }
+    return converted;
+}
+
+} // namespace
+
+void TgaImage::clear()
+{
+    *this = TgaImage{};
+}
+
+int TgaImage::load(const std::string& path)
+{
+    const auto fail = [this](TgaError error) {
+        pixels = std::vector<unsigned char>();
+        errorCode = error;
+        return 0;
+    };
+
+    const File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return fail(TgaError::OpenFailed);
+
+    std::array<unsigned char, kHeaderBytes> header{};
+    if (std::fread(header.data(), 1, header.size(), file.get()) != header.size())
+        return fail(TgaError::UnsupportedHeader);
+    const int identificationLength = header[0];
+    const int colourMapType = header[1];
+    const int imageType = header[2];
+    if (colourMapType != 0 || (imageType != 2 && imageType != 3))
+        return fail(TgaError::UnsupportedHeader);
+
+    width = littleEndian16(&header[12]);
+    height = littleEndian16(&header[14]);
+    bitsPerPixel = header[16];
+    pixelCount = width * height;
+    if (!isPowerOfTwoSide(width) || !isPowerOfTwoSide(height))
+        return fail(TgaError::BadSize);
+    if (bitsPerPixel != 32 && bitsPerPixel != 24 && bitsPerPixel != 8)
+        return fail(TgaError::BadDepth);
+
+    if (std::fseek(file.get(), identificationLength, SEEK_CUR) != 0)
+        return fail(TgaError::ReadFailed);
+    const std::size_t bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
+    const std::size_t byteCount = static_cast<std::size_t>(pixelCount) * bytesPerPixel;
+    try {
+        pixels.resize(byteCount);
+    } catch (const std::bad_alloc&) {
+        return fail(TgaError::ReadFailed);
+    }
+    if (std::fread(pixels.data(), 1, byteCount, file.get()) != byteCount)
+        return fail(TgaError::ReadFailed);
+
+    // Targa stores blue first; OpenGL wants red first.
+    if (bytesPerPixel >= 3)
+        for (std::size_t i = 0; i < byteCount; i += bytesPerPixel)
+            std::swap(pixels[i], pixels[i + 2]);
+    pixelFormat = bytesPerPixel == 4 ? GL_RGBA : bytesPerPixel == 3 ? GL_RGB : GL_ALPHA;
+    return 1;
+}
+
+int TgaImage::loadTexture(const std::string& path, GLuint texture, bool keepPixels, GLenum formatOverride)
+{
+    const int loaded = load(path);
+    if (!loaded)
+        return loaded;
+    textureName = texture;
+    if (formatOverride != 0 && formatOverride != pixelFormat) {
+        pixels = convertPixels(pixels, static_cast<std::size_t>(pixelCount), pixelFormat, formatOverride);
+        pixelFormat = formatOverride;
+    }
+    if (!keepPixels) {
+        upload();
+        pixels = std::vector<unsigned char>();
+    }
+    return loaded;
+}
+
+void TgaImage::upload() const
+{
+    if (pixels.empty())
+        return;
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(pixelFormat), width, height, 0, pixelFormat,
+        GL_UNSIGNED_BYTE, pixels.data());
+}
+
+} // namespace glimtags
