@@ -1,0 +1,167 @@
+#include "platform/file_writer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace glimtags::platform {
+namespace {
+
+int writesUntilFault = 0;
+
+FileWriteResult failure(int errorNumber)
+{
+    return {false, std::generic_category().message(errorNumber)};
+}
+
+ssize_t writeChunk(int fd, const char* data, std::size_t size)
+{
+    if (writesUntilFault > 0 && --writesUntilFault == 0) {
+        errno = EIO;
+        return -1;
+    }
+    return ::write(fd, data, std::min(size, kWriteChunkBytes));
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = writeChunk(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The file that is really replaced: the target of a symbolic link, else the path.
+std::string resolvedTarget(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A replaced file keeps its owner where the system lets us hand it back; when it
+// does not, the content is still worth more than the ownership.
+void keepOwner(int fd, const struct stat& existing)
+{
+    if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        }
+    }
+}
+
+// The folder is synced so that the rename itself survives a crash; a failure there
+// does not undo a write that has already replaced the file.
+void syncFolderOf(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::optional<std::string> readBytes(const std::string& path, int& errorNumber)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        errorNumber = errno;
+        return std::nullopt;
+    }
+    struct stat status {};
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &status) != 0) {
+        errorNumber = errno;
+    } else if (S_ISDIR(status.st_mode)) {
+        errorNumber = EISDIR;
+    } else {
+        bytes.emplace();
+        char buffer[kWriteChunkBytes];
+        for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) != 0;) {
+            if (count > 0) {
+                bytes->append(buffer, static_cast<std::size_t>(count));
+            } else if (errno != EINTR) {
+                errorNumber = errno;
+                bytes.reset();
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+
+} // namespace
+
+FileWriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    const std::string target = resolvedTarget(path);
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode))
+        return failure(EISDIR);
+    // A file the user could not write in place stays protected.
+    if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return failure(errno);
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return failure(errno);
+    if (replacing)
+        keepOwner(fd, existing);
+    const mode_t mode = replacing ? existing.st_mode & 07777 : newFileMode();
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, mode) == 0;
+    int errorNumber = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        errorNumber = errno;
+    }
+    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        written = false;
+        errorNumber = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return failure(errorNumber);
+    }
+    syncFolderOf(target);
+    return {};
+}
+
+FileWriteResult copyFile(const std::string& from, const std::string& to)
+{
+    int errorNumber = 0;
+    const std::optional<std::string> bytes = readBytes(from, errorNumber);
+    return bytes ? writeFileAtomically(to, *bytes) : failure(errorNumber);
+}
+
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    int ignored = 0;
+    return readBytes(path, ignored);
+}
+
+void setWriteFaultForTesting(int nthWrite)
+{
+    writesUntilFault = nthWrite;
+}
+
+} // namespace glimtags::platform
