@@ -1,0 +1,232 @@
+#include "ui/editor_window.h"
+
+#include "core/language_table.h"
+#include "core/palette.h"
+#include "platform/beep.h"
+#include "platform/gl_surface.h"
+#include "platform/message_box.h"
+#include "platform/text_encoding.h"
+#include "render/tga_image.h"
+#include "ui/colour_swatch.h"
+#include "ui/control_ids.h"
+#include "ui/glyph_pictures.h"
+#include "ui/name_box.h"
+#include "ui/picture_button.h"
+#include "ui/preview_canvas.h"
+
+#include <wx/glcanvas.h>
+#include <wx/panel.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include <filesystem>
+
+namespace glimtags {
+namespace {
+
+// The layout keeps the proportions of a dialog of 412 x 223 units of 6 x 13 pixels.
+wxPoint units(int x, int y) { return wxPoint(x * 3 / 2, y * 13 / 8); }
+wxSize unitSize(int width, int height) { return wxSize(width * 3 / 2, height * 13 / 8); }
+
+struct Swatch {
+    int id;
+    unsigned char red, green, blue;
+    const char* code;
+    int y;
+};
+
+constexpr Swatch kSwatches[] = {
+    {ids::SwatchBlack, 0, 0, 0, "^0", 49},         {ids::SwatchRed, 255, 0, 0, "^1", 68},
+    {ids::SwatchYellow, 255, 255, 0, "^3", 89},    {ids::SwatchGreen, 0, 255, 0, "^2", 108},
+    {ids::SwatchCyan, 0, 255, 255, "^5", 129},     {ids::SwatchBlue, 0, 0, 255, "^4", 148},
+    {ids::SwatchMagenta, 255, 0, 255, "^6", 169},  {ids::SwatchWhite, 255, 255, 255, "^7", 188},
+};
+
+struct SpecialChar {
+    unsigned char byte;
+    int x;
+    int y;
+};
+
+// Upper row 1014-1023, lower row 1024-1033, each left to right.
+constexpr SpecialChar kSpecialChars[] = {
+    {1, 243, 23},  {2, 260, 23},  {3, 276, 23},  {4, 292, 23},  {7, 308, 23},
+    {8, 324, 23},  {9, 340, 23},  {18, 356, 23}, {19, 372, 23}, {20, 388, 23},
+    {21, 243, 43}, {23, 259, 43}, {24, 275, 43}, {25, 291, 43}, {26, 307, 43},
+    {27, 323, 43}, {28, 339, 43}, {29, 355, 43}, {30, 371, 43}, {31, 387, 43},
+};
+
+constexpr int kPictureButtonSize = 22;
+constexpr int kGlyphPictureSize = 16;
+
+} // namespace
+
+EditorWindow::EditorWindow(SettingsStore& store)
+    : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v1.7", wxPoint(0, 0), wxDefaultSize,
+              wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
+    , store_(store)
+{
+    createControls();
+    startDirectory_ = std::filesystem::current_path().string();
+    if (!createPreview())
+        return;
+    createPalette();
+
+    settings_.load(store_);
+    if (!settings_.Language.empty()) {
+        nameLabel_->SetLabel(platform::fromLatin1(lookup("STATIC_ENTERNAME")));
+        specialCharsGroup_->SetLabel(platform::fromLatin1(lookup("STATIC_SPECIALCHARS")));
+    }
+
+    nameBox_->onChange([this] { onNameChanged(); });
+    nameBox_->onRepaintRequest([this] { requestRepaint(); });
+    Bind(wxEVT_CLOSE_WINDOW, &EditorWindow::OnCloseWindow, this);
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::createControls()
+{
+    panel_ = new wxPanel(this);
+    SetClientSize(unitSize(412, 223));
+    panel_->SetSize(GetClientSize());
+
+    nameLabel_ = new wxStaticText(panel_, ids::NameLabel, "User/Host Name :", units(23, 25), unitSize(205, 8));
+    nameBox_ = new NameBox(panel_, ids::NameBox, units(23, 37), wxSize(unitSize(208, 14).x, -1));
+    specialCharsGroup_ =
+        new wxStaticBox(panel_, ids::SpecialCharsGroup, "Available Special Chars", units(235, 10), unitSize(172, 48));
+    for (const Swatch& swatch : kSwatches)
+        swatches_[static_cast<std::size_t>(&swatch - kSwatches)] =
+            new ColourSwatch(panel_, swatch.id, units(4, swatch.y), unitSize(16, 16));
+    nameBox_->SetFocus();
+}
+
+bool EditorWindow::createPreview()
+{
+    const auto attributes = platform::choosePreviewPixelFormat();
+    if (!attributes) {
+        platform::showMessage(this, "No se pudo elegir un formato de pixel correcto.");
+        return false;
+    }
+    previewCanvas_ = new PreviewCanvas(panel_, *attributes, units(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
+    glContext_ = std::make_unique<wxGLContext>(previewCanvas_);
+    if (!glContext_->IsOK()) {
+        glContext_.reset();
+        platform::showMessage(this, "No se pudo seleccionar el formato de pixel especificado.");
+        return false;
+    }
+    previewCanvas_->onPaint([this] { paintPreview(); });
+    return true;
+}
+
+void EditorWindow::createPalette()
+{
+    for (std::size_t i = 0; i < swatches_.size(); ++i)
+        swatches_[i]->setColour(wxColour(kSwatches[i].red, kSwatches[i].green, kSwatches[i].blue));
+    Bind(wxEVT_BUTTON, &EditorWindow::OnSwatch, this, ids::SwatchBlack, ids::SwatchWhite);
+
+    const GlyphPictures glyphs(kFontFile);
+    for (std::size_t i = 0; i < std::size(kSpecialChars); ++i) {
+        const SpecialChar& special = kSpecialChars[i];
+        const wxPoint centre = units(special.x, special.y) + wxPoint(4, 4);
+        new PictureButton(panel_, ids::FirstSpecialCharButton + static_cast<int>(i), centre - wxPoint(4, 4),
+                          wxSize(kPictureButtonSize, kPictureButtonSize), glyphs.picture(special.byte, kGlyphPictureSize));
+    }
+    Bind(wxEVT_BUTTON, &EditorWindow::OnSpecialChar, this, ids::FirstSpecialCharButton, ids::LastSpecialCharButton);
+}
+
+void EditorWindow::start()
+{
+    Show();
+    startScene();
+    nameBox_->SetFocus();
+}
+
+void EditorWindow::startScene()
+{
+    if (!glContext_)
+        return;
+    glContext_->SetCurrent(*previewCanvas_);
+    const wxSize size = previewCanvas_->GetClientSize();
+    scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language);
+    sceneStarted_ = true;
+    requestRepaint();
+}
+
+std::string EditorWindow::lookup(std::string_view key) const
+{
+    return LanguageTable(settings_.Language).lookup(key);
+}
+
+void EditorWindow::onNameChanged()
+{
+    const std::string bytes = nameBox_->boxBytes();
+    const NameText name(bytes.substr(0, NameText::kMaxBytes));
+    const PreviewState measured = previewStateFor(name);
+    if (measured.nameLonger)
+        platform::beep();
+    preview_.name = measured.name;
+    preview_.nameLonger = measured.nameLonger;
+    preview_.inGameLimitExceeded = measured.inGameLimitExceeded;
+    nameBox_->setNameCopy(name);
+    if (settings_.isOn(Toggle::AutoChecking))
+        checkString(*this);
+    requestRepaint();
+}
+
+void EditorWindow::paintPreview()
+{
+    if (!sceneStarted_)
+        return;
+    glContext_->SetCurrent(*previewCanvas_);
+    preview_.selectionStart = nameBox_->selectionStart();
+    preview_.selectionEnd = nameBox_->selectionEnd();
+    preview_.enableStripe = settings_.isOn(Toggle::EnableStripe);
+    preview_.enableTextCursor = settings_.isOn(Toggle::EnableTextCursor);
+    preview_.inGameLimit = settings_.isOn(Toggle::InGameLimit);
+    preview_.charInfo = settings_.isOn(Toggle::CharInfo);
+    const wxSize size = previewCanvas_->GetClientSize();
+    glimtags::paintPreview(scene_, preview_, size.x, size.y);
+    previewCanvas_->SwapBuffers();
+}
+
+void EditorWindow::selectRange(int start, int end)
+{
+    nameBox_->setSelection(start, end);
+    nameBox_->scrollCaretIntoView();
+}
+
+void EditorWindow::requestRepaint()
+{
+    if (previewCanvas_)
+        previewCanvas_->Refresh(false);
+}
+
+bool EditorWindow::askYesNo(std::string_view languageKey)
+{
+    return platform::askYesNo(this, platform::fromLatin1(lookup(languageKey)));
+}
+
+void EditorWindow::replaceName(const NameText& name)
+{
+    nameBox_->setText(name);
+}
+
+void EditorWindow::OnSwatch(wxCommandEvent& event)
+{
+    for (const Swatch& swatch : kSwatches)
+        if (swatch.id == event.GetId())
+            insertColourCode(*nameBox_, swatch.code);
+}
+
+void EditorWindow::OnSpecialChar(wxCommandEvent& event)
+{
+    insertSpecialByte(*nameBox_, kSpecialChars[event.GetId() - ids::FirstSpecialCharButton].byte);
+}
+
+void EditorWindow::OnCloseWindow(wxCloseEvent&)
+{
+    Destroy();
+}
+
+} // namespace glimtags

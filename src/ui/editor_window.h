@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/app_settings.h"
+#include "core/string_check.h"
+#include "render/preview_paint.h"
+#include "render/preview_view.h"
+
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class wxGLContext;
+class wxStaticText;
+class wxStaticBox;
+
+namespace glimtags {
+
+class ColourSwatch;
+class NameBox;
+class PreviewCanvas;
+
+// The editor's one window: the name box, the palettes and the live preview.
+class EditorWindow : public wxFrame, public CheckHost {
+public:
+    static constexpr int kPreviewWidth = 576;
+    static constexpr int kPreviewHeight = 228;
+
+    explicit EditorWindow(SettingsStore& store);
+    ~EditorWindow() override;
+
+    // Shows the window and starts the preview scene, which needs the shown surface.
+    void start();
+
+    // CheckHost: the string check works on the name through the window.
+    NameText currentName() const override { return preview_.name; }
+    void selectRange(int start, int end) override;
+    void requestRepaint() override;
+    bool askYesNo(std::string_view languageKey) override;
+    void replaceName(const NameText& name) override;
+
+    NameBox& nameBox() { return *nameBox_; }
+    PreviewCanvas* previewCanvas() { return previewCanvas_; }
+    const AppSettings& settings() const { return settings_; }
+    bool nameLonger() const { return preview_.nameLonger; }
+    bool inGameLimitExceeded() const { return preview_.inGameLimitExceeded; }
+    bool previewReady() const { return sceneStarted_; }
+
+private:
+    void createControls();
+    bool createPreview();
+    void createPalette();
+    void onNameChanged();
+    void paintPreview();
+    void startScene();
+    std::string lookup(std::string_view key) const;
+
+    void OnSwatch(wxCommandEvent& event);
+    void OnSpecialChar(wxCommandEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+
+    SettingsStore& store_;
+    AppSettings settings_;
+    std::string startDirectory_;
+    PreviewState preview_;
+
+    wxPanel* panel_ = nullptr;
+    wxStaticText* nameLabel_ = nullptr;
+    wxStaticBox* specialCharsGroup_ = nullptr;
+    NameBox* nameBox_ = nullptr;
+    PreviewCanvas* previewCanvas_ = nullptr;
+    std::array<ColourSwatch*, 8> swatches_{};
+    std::unique_ptr<wxGLContext> glContext_;
+    PreviewView scene_;
+    bool sceneStarted_ = false;
+};
+
+} // namespace glimtags

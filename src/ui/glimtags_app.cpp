@@ -1,0 +1,29 @@
+#include "ui/glimtags_app.h"
+
+#include "core/language_table.h"
+#include "platform/message_box.h"
+#include "platform/text_encoding.h"
+#include "ui/editor_window.h"
+
+#include <wx/image.h>
+
+#include <cstdlib>
+
+namespace glimtags {
+
+bool GlimtagsApp::OnInit()
+{
+    wxInitAllImageHandlers();
+    setLanguageFailureHandler([](const std::string& message) {
+        platform::showMessage(nullptr, platform::fromFileSystem(message));
+        // Settings are stored the moment they change; nothing is left to save.
+        std::_Exit(0);
+    });
+    settings_ = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
+    auto* window = new EditorWindow(*settings_);
+    SetTopWindow(window);
+    window->start();
+    return true;
+}
+
+} // namespace glimtags

@@ -1,0 +1,182 @@
+#include "ui/name_box.h"
+
+#include "core/name_characters.h"
+#include "platform/beep.h"
+
+namespace glimtags {
+namespace {
+
+wxString displayText(std::string_view bytes)
+{
+    wxString text;
+    for (const char byte : bytes)
+        text += wxUniChar(static_cast<wxUint32>(displayCharacter(static_cast<unsigned char>(byte))));
+    return text;
+}
+
+BoxEvent boxEventForKey(int keyCode)
+{
+    switch (keyCode) {
+    case WXK_RIGHT: case WXK_NUMPAD_RIGHT: return BoxEvent::Right;
+    case WXK_LEFT: case WXK_NUMPAD_LEFT: return BoxEvent::Left;
+    case WXK_UP: case WXK_NUMPAD_UP: return BoxEvent::Up;
+    case WXK_DOWN: case WXK_NUMPAD_DOWN: return BoxEvent::Down;
+    case WXK_HOME: case WXK_NUMPAD_HOME: return BoxEvent::Home;
+    case WXK_END: case WXK_NUMPAD_END: return BoxEvent::End;
+    case WXK_DELETE: case WXK_NUMPAD_DELETE: return BoxEvent::Delete;
+    case WXK_BACK: return BoxEvent::Backspace;
+    default: return BoxEvent::OtherKey;
+    }
+}
+
+} // namespace
+
+NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size)
+    : wxTextCtrl(parent, id, wxString(), position, size, wxBORDER_SUNKEN)
+{
+    SetMaxLength(kMaxTypedCharacters);
+    Bind(wxEVT_KEY_DOWN, &NameBox::OnKeyDown, this);
+    Bind(wxEVT_CHAR, &NameBox::OnChar, this);
+    Bind(wxEVT_TEXT, &NameBox::OnText, this);
+    Bind(wxEVT_LEFT_DOWN, &NameBox::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &NameBox::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &NameBox::OnLeftUp, this);
+}
+
+int NameBox::selectionStart() const
+{
+    long from = 0;
+    long to = 0;
+    GetSelection(&from, &to);
+    return static_cast<int>(from);
+}
+
+int NameBox::selectionEnd() const
+{
+    long from = 0;
+    long to = 0;
+    GetSelection(&from, &to);
+    return static_cast<int>(to);
+}
+
+void NameBox::setSelection(int start, int end)
+{
+    // The caret stands at the end, as it does after the user's own selection.
+    SetSelection(start, end);
+}
+
+template <typename Edit>
+void NameBox::editQuietly(Edit&& edit)
+{
+    quiet_ = true;
+    edit();
+    quiet_ = false;
+    reportChange();
+}
+
+void NameBox::replaceSelection(std::string_view bytes)
+{
+    editQuietly([&] { WriteText(displayText(bytes)); });
+}
+
+void NameBox::setText(const NameText& text)
+{
+    editQuietly([&] {
+        ChangeValue(displayText(text.bytes()));
+        SetInsertionPoint(0);
+    });
+}
+
+void NameBox::scrollCaretIntoView()
+{
+    ShowPosition(GetInsertionPoint());
+}
+
+void NameBox::beep()
+{
+    platform::beep();
+}
+
+std::string NameBox::boxBytes() const
+{
+    std::string bytes;
+    for (const wxUniChar character : GetValue())
+        if (const auto byte = byteForCharacter(character.GetValue()))
+            bytes.push_back(static_cast<char>(*byte));
+    return bytes;
+}
+
+void NameBox::requestRepaint()
+{
+    if (repaintHandler_)
+        repaintHandler_();
+}
+
+void NameBox::reportChange()
+{
+    if (changeHandler_)
+        changeHandler_();
+}
+
+void NameBox::OnKeyDown(wxKeyEvent& event)
+{
+    const CaretRuleResult result = applyCaretRule(*this, boxEventForKey(event.GetKeyCode()), event.ShiftDown(), dragging_);
+    if (result.repaint)
+        requestRepaint();
+    if (!result.handled)
+        event.Skip();
+}
+
+void NameBox::OnChar(wxKeyEvent& event)
+{
+    const wxChar32 character = event.GetUnicodeKey();
+    if (character != WXK_NONE && character >= 32 && character != WXK_DELETE && !byteForCharacter(character)) {
+        beep();
+        return;
+    }
+    event.Skip();
+}
+
+void NameBox::OnText(wxCommandEvent&)
+{
+    if (quiet_)
+        return;
+    // Pasted text may hold characters with no single-byte form: they are left out.
+    const std::string bytes = boxBytes();
+    if (static_cast<std::size_t>(GetValue().length()) != bytes.size()) {
+        const long caret = GetInsertionPoint();
+        beep();
+        quiet_ = true;
+        ChangeValue(displayText(bytes));
+        SetInsertionPoint(std::min<long>(caret, static_cast<long>(bytes.size())));
+        quiet_ = false;
+    }
+    reportChange();
+}
+
+void NameBox::OnLeftDown(wxMouseEvent& event)
+{
+    dragging_ = true;
+    requestRepaint();
+    event.Skip();
+}
+
+void NameBox::OnMotion(wxMouseEvent& event)
+{
+    if (applyCaretRule(*this, BoxEvent::MouseMove, false, dragging_).repaint)
+        requestRepaint();
+    event.Skip();
+}
+
+void NameBox::OnLeftUp(wxMouseEvent& event)
+{
+    event.Skip();
+    // After the box has placed the caret for the click.
+    CallAfter([this] {
+        applyCaretRule(*this, BoxEvent::ButtonUp, false, dragging_);
+        dragging_ = false;
+        requestRepaint();
+    });
+}
+
+} // namespace glimtags

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/caret_rules.h"
+#include "core/name_edit_box.h"
+
+#include <wx/textctrl.h>
+
+#include <functional>
+
+namespace glimtags {
+
+// The name's edit box: one character per byte, the caret kept out of colour codes,
+// and every change of the text reported once to the window.
+class NameBox : public wxTextCtrl, public NameEditBox {
+public:
+    static constexpr int kMaxTypedCharacters = 256;
+
+    NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
+
+    // Called after every change of the text, whatever made it.
+    void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+    // Called whenever the preview must show a moved caret or selection.
+    void onRepaintRequest(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
+    // The window gives the box its copy of the name after each change.
+    void setNameCopy(const NameText& name) { nameCopy_ = name; }
+
+    NameText text() const override { return nameCopy_; }
+    int selectionStart() const override;
+    int selectionEnd() const override;
+    void setSelection(int start, int end) override;
+    void replaceSelection(std::string_view bytes) override;
+    void setText(const NameText& text) override;
+    void scrollCaretIntoView() override;
+    void beep() override;
+
+    // The bytes the box holds now (all of them, not only the first 255).
+    std::string boxBytes() const;
+
+private:
+    void OnKeyDown(wxKeyEvent& event);
+    void OnChar(wxKeyEvent& event);
+    void OnText(wxCommandEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+
+    void requestRepaint();
+    void reportChange();
+    // Runs an edit of our own and reports it as one change.
+    template <typename Edit>
+    void editQuietly(Edit&& edit);
+
+    NameText nameCopy_;
+    bool dragging_ = false;
+    bool quiet_ = false;
+    std::function<void()> changeHandler_;
+    std::function<void()> repaintHandler_;
+};
+
+} // namespace glimtags
