@@ -34,18 +34,32 @@ OffscreenGl::~OffscreenGl()
     OSMesaDestroyContext(context_);
 }
 
-Pixel OffscreenGl::pixel(int x, int y) const
+Snapshot::Snapshot(int width, int height)
+    : width_(width)
+    , height_(height)
+    , rgba_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
 {
-    unsigned char rgba[4] = {};
-    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glFinish();
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba_.data());
+}
+
+Pixel Snapshot::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        throw std::out_of_range("pixel outside the buffer");
+    const unsigned char* rgba = &rgba_[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x) * 4];
     return {rgba[0], rgba[1], rgba[2]};
 }
 
-std::vector<unsigned char> OffscreenGl::frame() const
+::testing::AssertionResult areaIs(const Snapshot& snapshot, int x0, int y0, int x1, int y1, const Pixel& colour,
+    int tolerance)
 {
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (!pixelNear(snapshot.pixel(x, y), colour, tolerance))
+                return ::testing::AssertionFailure()
+                    << "at (" << x << ", " << y << ") " << pixelNear(snapshot.pixel(x, y), colour, tolerance).message();
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace glimtags::test
