@@ -42,12 +42,26 @@ Pixel cellColour(int cell, ColourRgb colour)
 ::testing::AssertionResult smallGlyphAt(const Snapshot& snapshot, int x, int y, int size, int cell,
     ColourRgb colour)
 {
+    // Texel coordinate sampled at the centre of a glyph pixel: with linear filtering the pixel
+    // is plain when both neighbouring texels are.
+    const auto texelAt = [size](int pixel) { return (pixel + 0.5f) * kGlyphSize / static_cast<float>(size) - 0.5f; };
+    int holeRow = 0;
+    while (texelAt(holeRow) < kHoleStart)
+        ++holeRow;
+    int afterHole = 0;
+    while (texelAt(afterHole) < kHoleEnd)
+        ++afterHole;
+
     const Pixel expected = cellColour(cell, colour);
-    for (const auto& [dx, dy] : {std::pair{1, 1}, std::pair{size - 2, size - 2}}) {
+    for (const auto& [dx, dy] : {std::pair{1, 1}, std::pair{size - 2, size - 2}, std::pair{afterHole, holeRow}}) {
         if (auto near = pixelNear(snapshot.pixel(x + dx, y + dy), expected); !near)
             return ::testing::AssertionFailure() << "glyph " << cell << " of size " << size << " at (" << x << ", "
-                                                 << y << "): " << near.message();
+                                                 << y << "), pixel (" << dx << ", " << dy << "): " << near.message();
     }
+    // The pixel before reaches into the hole, which a glyph of another size would not have there.
+    if (pixelNear(snapshot.pixel(x + afterHole - 1, y + holeRow), expected))
+        return ::testing::AssertionFailure() << "glyph " << cell << " at (" << x << ", " << y
+                                             << ") is not " << size << " pixels wide";
     return ::testing::AssertionSuccess();
 }
 

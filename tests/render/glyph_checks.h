@@ -17,7 +17,8 @@ Pixel cellColour(int cell, ColourRgb colour);
 ::testing::AssertionResult glyphAt(const Snapshot& snapshot, int x, int y, int cell, ColourRgb colour,
     std::optional<Pixel> hole = std::nullopt);
 
-// A glyph of another size: two opaque corners of the cell, where filtering keeps the cell's colour.
+// A glyph of another size: two opaque corners where filtering keeps the cell's colour, and the
+// right edge of the hole, which moves with the size.
 ::testing::AssertionResult smallGlyphAt(const Snapshot& snapshot, int x, int y, int size, int cell,
     ColourRgb colour);
 

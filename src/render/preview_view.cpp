@@ -1,0 +1,247 @@
+#include "render/preview_view.h"
+
+#include "core/language_table.h"
+#include "render/tga_image.h"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace glimtags {
+namespace {
+
+// Labels and notices are drawn from buffers of this many bytes at most.
+constexpr std::size_t kLongestText = 255;
+constexpr int kNameGlyphSize = 16;
+constexpr int kNamePenX = 10;
+constexpr int kGuideX = 267;
+constexpr unsigned char kCursorGlyph = '_';
+
+using Rgba = std::array<GLfloat, 4>;
+
+constexpr Rgba kStripeColour{0.5f, 0.5f, 0.5f, 0.65f};
+constexpr Rgba kBandColour{1.0f, 0.0f, 0.0f, 0.6f};
+constexpr Rgba kSelectionColour{0.733f, 0.988f, 1.0f, 0.3f};
+constexpr Rgba kInfoBoxColour{0.5f, 0.5f, 0.5f, 0.5f};
+constexpr Rgba kWhiteText{1.0f, 1.0f, 1.0f, 1.0f};
+constexpr Rgba kNoticeText{1.0f, 1.0f, 0.0f, 1.0f};
+constexpr Rgba kBlackShadow{0.0f, 0.0f, 0.0f, 1.0f};
+
+int integerPart(float value)
+{
+    return static_cast<int>(value);
+}
+
+void vertex(int x, int y)
+{
+    glVertex2i(x, y);
+}
+
+void vertex(float x, float y)
+{
+    glVertex2f(x, y);
+}
+
+// An untextured box blended over what is there, through the corners (x1, y1), (x1, y2),
+// (x2, y2), (x2, y1) in shape coordinates.
+template <typename Coordinate>
+void drawTranslucentBox(const Rgba& colour, Coordinate x1, Coordinate y1, Coordinate x2, Coordinate y2)
+{
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(colour[0], colour[1], colour[2], colour[3]);
+    glBegin(GL_QUADS);
+    vertex(x1, y1);
+    vertex(x1, y2);
+    vertex(x2, y2);
+    vertex(x2, y1);
+    glEnd();
+    glDisable(GL_BLEND);
+}
+
+// The look of the name, its cursor and the too-long notice: 16-pixel glyphs over a black shadow.
+void useShadowedGlyphs(BitmapFont& font, const Rgba& colour)
+{
+    font.colour = colour;
+    font.size = kNameGlyphSize;
+    font.shadow = true;
+    font.shadowColour = kBlackShadow;
+}
+
+std::string lookupCut(const LanguageTable& language, const char* key)
+{
+    return language.lookup(key).substr(0, kLongestText);
+}
+
+} // namespace
+
+PreviewView::PreviewView(std::string fontPath)
+    : fontPath_(std::move(fontPath))
+{
+}
+
+int PreviewView::initScene(int width, int height, const std::string& backgroundPath, const std::string& languageFile)
+{
+    width_ = width;
+    height_ = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0.463f, 0.706f, 0.557f, 1.0f);
+
+    font_.createFont(fontPath_);
+
+    TgaImage background;
+    background.clear();
+    if (backgroundTexture_ != 0)
+        glDeleteTextures(1, &backgroundTexture_);
+    glGenTextures(1, &backgroundTexture_);
+    if (!background.loadTexture(backgroundPath, backgroundTexture_, false, 0))
+        return 1;
+
+    const LanguageTable language(languageFile);
+    previousCharLabel_ = lookupCut(language, "GLTEXT_PREVCHAR");
+    currentCharLabel_ = lookupCut(language, "GLTEXT_CURCHAR");
+    nextCharLabel_ = lookupCut(language, "GLTEXT_NEXTCHAR");
+    inGameLimitLine1_ = lookupCut(language, "GLTEXT_INGAMELIMIT1");
+    inGameLimitLine2_ = lookupCut(language, "GLTEXT_INGAMELIMIT2");
+    inGameLimitLine3_ = lookupCut(language, "GLTEXT_INGAMELIMIT3");
+    nameLongerText_ = lookupCut(language, "GLTEXT_NAMELONGER");
+    return 0;
+}
+
+void PreviewView::renderFrame(const NameText& name, int width, int height, bool nameLonger, bool enableStripe)
+{
+    const float halfWidth = static_cast<float>(width) * 0.5f;
+    const float half = static_cast<float>(height) * 0.5f;
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glViewport(0, 0, width, height);
+    glOrtho(0, width, height, 0, -9999, 9999);
+
+    // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2i(0, 0);
+    glTexCoord2f(0.0f, -1.0f);
+    glVertex2i(0, height);
+    glTexCoord2f(1.0f, -1.0f);
+    glVertex2i(width, height);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2i(width, 0);
+    glEnd();
+
+    if (nameLonger) {
+        drawTranslucentBox(kBandColour, integerPart(halfWidth - 176), integerPart(half + 1), integerPart(halfWidth + 176),
+            integerPart(half - 17));
+        useShadowedGlyphs(font_, kNoticeText);
+        font_.drawText(integerPart(halfWidth - 176), integerPart(half), "%s", nameLongerText_.c_str());
+        return;
+    }
+
+    if (enableStripe && !name.empty()) {
+        const int right = kNameGlyphSize * visibleLength(name) + 14;
+        drawTranslucentBox(kStripeColour, 7, integerPart(half - 20), right, integerPart(half + 5));
+    }
+
+    int penX = kNamePenX;
+    walkColours(name, [&](unsigned char byte, ColourRgb colour) {
+        useShadowedGlyphs(font_, {colour.red, colour.green, colour.blue, 1.0f});
+        font_.drawText(penX, integerPart(half), "%c", byte);
+        penX += kNameGlyphSize;
+    });
+}
+
+void PreviewView::drawSelection(int startColumn, int endColumn)
+{
+    if (endColumn - startColumn <= 0)
+        return;
+    drawTranslucentBox(kSelectionColour, kNameGlyphSize * startColumn + 8, integerPart(halfHeight() - 20),
+        kNameGlyphSize * endColumn + 12, integerPart(halfHeight() + 5));
+}
+
+void PreviewView::drawTextCursor(int column)
+{
+    useShadowedGlyphs(font_, kWhiteText);
+    font_.drawText(kNameGlyphSize * column + kNamePenX, integerPart(halfHeight() - 5), "%c", kCursorGlyph);
+}
+
+void PreviewView::drawLimitGuide()
+{
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_LINE_STIPPLE);
+    glLineStipple(5, 0x5555);
+    glLineWidth(1.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_LINES);
+    glVertex2i(kGuideX, 0);
+    glVertex2i(kGuideX, height_);
+    glEnd();
+    glDisable(GL_LINE_STIPPLE);
+}
+
+void PreviewView::drawCharacterInfo(const NameText& name, int caret)
+{
+    const float half = halfHeight();
+    drawTranslucentBox(kInfoBoxColour, 5.0f, half + 48, 265.0f, half + 100);
+
+    const int previousY = integerPart(half - 65);
+    if (name.at(caret - 2) == kCaret)
+        drawCharacterLine(previousY, previousCharLabel_, true, name.at(caret - 1), codeColour(name.at(caret - 1)));
+    else
+        drawCharacterLine(previousY, previousCharLabel_, false, name.at(caret - 1), kWhite);
+
+    const int currentY = integerPart(half - 80);
+    if (name.at(caret) == kCaret)
+        drawCharacterLine(currentY, currentCharLabel_, true, name.at(caret + 1), codeColour(name.at(caret + 1)));
+    else
+        drawCharacterLine(currentY, currentCharLabel_, false, name.at(caret), kWhite);
+
+    const int nextY = integerPart(half - 95);
+    if (name.at(caret) == kCaret)
+        drawCharacterLine(nextY, nextCharLabel_, false, name.at(caret + 2), kWhite);
+    else if (name.at(caret + 1) == kCaret)
+        drawCharacterLine(nextY, nextCharLabel_, true, name.at(caret + 2), codeColour(name.at(caret + 2)));
+    else
+        drawCharacterLine(nextY, nextCharLabel_, false, name.at(caret + 1), kWhite);
+}
+
+void PreviewView::drawCharacterLine(int penY, const std::string& label, bool asCode, unsigned char shown,
+    ColourRgb lineColour)
+{
+    // A shown byte 0 ends the composed text right there.
+    std::array<char, kLongestText + 1> line{};
+    std::snprintf(line.data(), line.size(), asCode ? "%s-> ^%c" : "%s-> %c", label.c_str(), shown);
+    font_.colour = {lineColour.red, lineColour.green, lineColour.blue, 1.0f};
+    font_.size = 12;
+    font_.shadow = false;
+    font_.drawText(kNamePenX, penY, "%s", line.data());
+}
+
+void PreviewView::drawLimitNotice()
+{
+    const float half = halfHeight();
+    drawTranslucentBox(kInfoBoxColour, 271.0f, half + 48, 571.0f, half + 100);
+
+    const std::array<std::pair<const std::string*, float>, 3> lines{{
+        {&inGameLimitLine1_, half - 65},
+        {&inGameLimitLine2_, half - 80},
+        {&inGameLimitLine3_, half - 95},
+    }};
+    for (const auto& [text, penY] : lines) {
+        font_.colour = kWhiteText;
+        font_.size = 11;
+        font_.shadow = false;
+        font_.drawText(272, integerPart(penY), "%s", text->c_str());
+    }
+}
+
+} // namespace glimtags
