@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace glimtags::tools {
+
+// What to draw and where to write it; the defaults are those of the editor.
+struct PreviewOptions {
+    bool stripe = false;
+    bool cursor = true;
+    bool charInfo = true;
+    bool guide = true;
+    // Byte positions in the name; the caret is the selection start. Without --caret or
+    // --selection, the caret stands at the end of the name.
+    int selectionStart = 0;
+    int selectionEnd = 0;
+    std::string background = "BackGrnd.TGA";
+    std::string font = "Font.TGA";
+    std::string language;
+    std::string out;
+    std::string name;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+extern const char* const kUsage;
+
+// The arguments after the program name.
+std::variant<PreviewOptions, UsageError> parseOptions(const std::vector<std::string>& arguments);
+
+} // namespace glimtags::tools
