@@ -1,38 +1,18 @@
+#include "offscreen_gl.h"
+
 #include "render/bitmap_font.h"
 #include "render/preview_paint.h"
 #include "render/preview_view.h"
 
-#include <GL/osmesa.h>
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr int kWidth = 576;
 constexpr int kHeight = 228;
 const std::string kResources = GLIMTAGS_RESOURCES;
-
-// An OSMesa buffer of the preview's size, current while the benchmark runs.
-class Offscreen {
-public:
-    Offscreen()
-        : context_(OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr))
-        , buffer_(static_cast<std::size_t>(kWidth) * kHeight * 4)
-    {
-        if (!context_ || !OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, kWidth, kHeight))
-            throw std::runtime_error("no OSMesa context");
-    }
-    ~Offscreen() { OSMesaDestroyContext(context_); }
-    Offscreen(const Offscreen&) = delete;
-    Offscreen& operator=(const Offscreen&) = delete;
-
-private:
-    OSMesaContext context_;
-    std::vector<unsigned char> buffer_;
-};
 
 // 35 glyphs, each after its own colour code: the longest name the editor saves.
 std::string colouredName()
@@ -48,7 +28,7 @@ std::string colouredName()
 
 void paintSequence(benchmark::State& state)
 {
-    const Offscreen offscreen;
+    const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
     glimtags::PreviewView view(kResources + "/Font.TGA");
     if (view.initScene(kWidth, kHeight, kResources + "/BackGrnd.TGA", kResources + "/English.lan") != 0) {
         state.SkipWithError("background did not load");
@@ -68,7 +48,7 @@ BENCHMARK(paintSequence)->Unit(benchmark::kMicrosecond);
 
 void drawLongText(benchmark::State& state)
 {
-    const Offscreen offscreen;
+    const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
     glimtags::BitmapFont font;
     font.createFont(kResources + "/Font.TGA");
     glViewport(0, 0, kWidth, kHeight);

@@ -5,6 +5,14 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#if defined(__SANITIZE_ADDRESS__)
+// OSMesa keeps the buffer bookkeeping of every context it made current until the process ends.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libOSMesa.so\n";
+}
+#endif
+
 namespace glimtags::test {
 
 std::ostream& operator<<(std::ostream& out, const Pixel& pixel)

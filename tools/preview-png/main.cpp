@@ -1,5 +1,6 @@
 // Developer tool: draws the editor's preview of a name offscreen and writes it as a PNG.
 
+#include "offscreen_gl.h"
 #include "png_file.h"
 #include "preview_options.h"
 
@@ -8,11 +9,10 @@
 #include "render/preview_view.h"
 #include "render/tga_image.h"
 
-#include <GL/osmesa.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,10 +20,6 @@ namespace {
 
 constexpr int kWidth = 576;
 constexpr int kHeight = 228;
-
-struct ContextDeleter {
-    void operator()(osmesa_context* context) const { OSMesaDestroyContext(context); }
-};
 
 int fail(const std::string& message)
 {
@@ -56,11 +52,12 @@ int main(int argc, char** argv)
     const glimtags::PreviewState state = stateFor(options);
     glimtags::setLanguageFailureHandler([](const std::string& message) { std::exit(fail(message)); });
 
-    std::vector<unsigned char> buffer(static_cast<std::size_t>(kWidth) * kHeight * 4);
-    const std::unique_ptr<osmesa_context, ContextDeleter> context(
-        OSMesaCreateContextExt(OSMESA_RGBA, 32, 0, 0, nullptr));
-    if (!context || !OSMesaMakeCurrent(context.get(), buffer.data(), GL_UNSIGNED_BYTE, kWidth, kHeight))
-        return fail("cannot create an OSMesa context");
+    std::unique_ptr<glimtags::tools::OffscreenGl> offscreen;
+    try {
+        offscreen = std::make_unique<glimtags::tools::OffscreenGl>(kWidth, kHeight);
+    } catch (const std::runtime_error& error) {
+        return fail(error.what());
+    }
 
     // The scene draws solid squares for a font that does not load; say why.
     glimtags::TgaImage font;
@@ -72,11 +69,7 @@ int main(int argc, char** argv)
     if (view.initScene(kWidth, kHeight, options.background, options.language) != 0)
         return fail("cannot load the background picture " + options.background);
     glimtags::paintPreview(view, state, kWidth, kHeight);
-    glFinish();
-
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(kWidth) * kHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const std::vector<unsigned char> rgb = offscreen->readRgb();
     if (const std::string error = glimtags::tools::writePng(options.out, kWidth, kHeight, rgb); !error.empty())
         return fail("cannot write " + options.out + ": " + error);
     return 0;
