@@ -146,7 +146,7 @@ void EditorWindow::startScene()
 {
     if (!glContext_)
         return;
-    glContext_->SetCurrent(*previewCanvas_);
+    makePreviewCurrent();
     const wxSize size = previewCanvas_->GetClientSize();
     scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language);
     sceneStarted_ = true;
@@ -174,11 +174,17 @@ void EditorWindow::onNameChanged()
     requestRepaint();
 }
 
+void EditorWindow::makePreviewCurrent() const
+{
+    if (glContext_)
+        glContext_->SetCurrent(*previewCanvas_);
+}
+
 void EditorWindow::paintPreview()
 {
     if (!sceneStarted_)
         return;
-    glContext_->SetCurrent(*previewCanvas_);
+    makePreviewCurrent();
     preview_.selectionStart = nameBox_->selectionStart();
     preview_.selectionEnd = nameBox_->selectionEnd();
     preview_.enableStripe = settings_.isOn(Toggle::EnableStripe);

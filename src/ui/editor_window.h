@@ -53,6 +53,7 @@ private:
     bool createPreview();
     void createPalette();
     void onNameChanged();
+    void makePreviewCurrent() const;
     void paintPreview();
     void startScene();
     std::string lookup(std::string_view key) const;

@@ -76,7 +76,11 @@ void NameBox::editQuietly(Edit&& edit)
 
 void NameBox::replaceSelection(std::string_view bytes)
 {
-    editQuietly([&] { WriteText(displayText(bytes)); });
+    editQuietly([&] {
+        const long start = selectionStart();
+        Replace(start, selectionEnd(), displayText(bytes));
+        SetInsertionPoint(start + static_cast<long>(bytes.size()));
+    });
 }
 
 void NameBox::setText(const NameText& text)

@@ -66,10 +66,13 @@ std::variant<PreviewOptions, UsageError> parseOptions(const std::vector<std::str
             caretGiven = true;
             ++i;
         } else if (argument == "--selection") {
-            const std::optional<int> start = value(1) ? parsePosition(*value(1)) : std::nullopt;
-            const std::optional<int> end = value(2) ? parsePosition(*value(2)) : std::nullopt;
+            const UsageError selectionError{"--selection needs two byte positions S <= E"};
+            if (!value(1) || !value(2))
+                return selectionError;
+            const std::optional<int> start = parsePosition(*value(1));
+            const std::optional<int> end = parsePosition(*value(2));
             if (!start || !end || *start > *end)
-                return UsageError{"--selection needs two byte positions S <= E"};
+                return selectionError;
             options.selectionStart = *start;
             options.selectionEnd = *end;
             selectionGiven = true;

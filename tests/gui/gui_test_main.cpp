@@ -1,0 +1,74 @@
+#include "gui/gui_harness.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/image.h>
+#include <wx/stopwatch.h>
+
+#include <cstdlib>
+
+namespace glimtags::test {
+
+void runEventsFor(int milliseconds)
+{
+    const wxStopWatch watch;
+    while (watch.Time() < milliseconds) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    const wxStopWatch watch;
+    while (!condition()) {
+        if (watch.Time() > milliseconds)
+            return false;
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+} // namespace glimtags::test
+
+namespace {
+
+// Runs the whole suite from the first idle event, inside the real main loop.
+class TestApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        wxInitAllImageHandlers();
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& function, const wxString& condition,
+                              const wxString& message) {
+            ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " " << message.utf8_string() << " at "
+                          << file.utf8_string() << ":" << line << " in " << function.utf8_string();
+        });
+        CallAfter([this] {
+            result_ = RUN_ALL_TESTS();
+            ExitMainLoop();
+        });
+        return true;
+    }
+    int OnRun() override
+    {
+        wxApp::OnRun();
+        return result_;
+    }
+    bool OnExceptionInMainLoop() override { throw; }
+
+private:
+    int result_ = 1;
+};
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TestApp);
+
+int main(int argc, char** argv)
+{
+    setenv("GDK_BACKEND", "x11", 1);
+    ::testing::InitGoogleTest(&argc, argv);
+    return wxEntry(argc, argv);
+}
