@@ -8,7 +8,7 @@
 namespace glimtags {
 namespace {
 
-bool isEdgeRefused(char c) { return c == '\t' || c == ' ' || c == '.'; }
+bool isBlank(char c) { return c == '\t' || c == ' '; }
 
 bool pathExists(std::string_view path)
 {
@@ -34,7 +34,9 @@ void showRejection(int result, std::string_view path, FolderPathHost& host, cons
 
 bool IsValidFolderName(std::string_view component)
 {
-    if (component.empty() || isEdgeRefused(component.front()) || isEdgeRefused(component.back()))
+    // A leading full stop is allowed: the game folders on this system are hidden ones.
+    // A trailing one still refuses "." and "..".
+    if (component.empty() || isBlank(component.front()) || isBlank(component.back()) || component.back() == '.')
         return false;
     return component.find_first_of("\"*/:<>?\\|") == std::string_view::npos;
 }

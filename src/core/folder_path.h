@@ -17,8 +17,9 @@ inline constexpr int kFolderPathCreationDeclined = -1;
 // Longest game path handled; longer ones are invalid.
 inline constexpr std::size_t kMaxFolderPathLength = 259;
 
-// False for an empty component, one that begins or ends with a tab, a blank or a
-// full stop, or one holding any of  " * / : < > ? \ |
+// False for an empty component, one that begins or ends with a tab or a blank, one
+// that ends with a full stop (so "." and ".." too), or one holding any of
+//  " * / : < > ? \ |   A leading full stop is allowed (hidden folders such as .q3a).
 bool IsValidFolderName(std::string_view component);
 
 // Checks an absolute path of the form "/" or "/name/name...": kFolderPathAccepted,

@@ -20,9 +20,11 @@ namespace {
 
 TEST(IsValidFolderName, RefusesEmptyEdgesAndReservedCharacters)
 {
-    for (const char* accepted : {"baseq3", "a", "Quake III Arena", "q3.cfg", "a.b", "\x01x", "\xE9t\xE9", "-"})
+    for (const char* accepted : {"baseq3", "a", "Quake III Arena", "q3.cfg", "a.b", "\x01x", "\xE9t\xE9", "-", ".q3", ". q3",
+                                 ".openarena", ".a.b"})
         EXPECT_TRUE(IsValidFolderName(accepted)) << accepted;
-    for (const char* refused : {"", " q3", "q3 ", "\tq3", "q3\t", ".q3", "q3.", "..", ".", " ", "\t"})
+    for (const char* refused :
+         {"", " q3", "q3 ", "\tq3", "q3\t", "q3.", ".q3.", "..", ".", "...", " ", "\t", ".q3 ", " .q3"})
         EXPECT_FALSE(IsValidFolderName(refused)) << '[' << refused << ']';
     for (const char reserved : std::string("\"*/:<>?\\|")) {
         EXPECT_FALSE(IsValidFolderName(std::string("a") + reserved + "b")) << reserved;
@@ -32,11 +34,13 @@ TEST(IsValidFolderName, RefusesEmptyEdgesAndReservedCharacters)
 
 TEST(ProcessFolderPath, SyntaxOfAbsolutePaths)
 {
-    for (const char* valid : {"/", "/games", "/games/q3", "/home/player/baseq3", "/a b/c.d"})
+    for (const char* valid : {"/", "/games", "/games/q3", "/home/player/baseq3", "/a b/c.d", "/games/.q3",
+                              "/home/player/.q3a/baseq3", "/home/player/.openarena/baseoa"})
         EXPECT_EQ(ProcessFolderPath(valid, true), glimtags::kFolderPathAccepted) << valid;
     for (const char* invalid : {"", "relative/path", "games", "./games", "~/games", "/games/", "/games//q3", "//",
-                                "//games", "/games/ q3", "/games/q3 ", "/games/\tq3", "/games/q3\t", "/games/.q3",
-                                "/games/q3.", "/games/../q3", "/..", "/.", "C:\\games"})
+                                "//games", "/games/ q3", "/games/q3 ", "/games/\tq3", "/games/q3\t", "/games/q3.",
+                                "/games/../q3", "/..", "/.", "/games/..", "/games/.", "/.q3a/", "/.q3a/baseq3.",
+                                "C:\\games"})
         EXPECT_EQ(ProcessFolderPath(invalid, true), glimtags::kFolderPathInvalid) << '[' << invalid << ']';
     for (const char reserved : std::string("\"*:<>?\\|"))
         EXPECT_EQ(ProcessFolderPath(std::string("/games/q") + reserved + "3", true), glimtags::kFolderPathInvalid)
