@@ -43,8 +43,9 @@ std::string findQuotedValue(std::string_view text, std::string_view key)
 
 std::optional<std::string> readTextFile(const std::string& path)
 {
+    // Only a regular file: a pipe in its place would block the window for ever.
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file)

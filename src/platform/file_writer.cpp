@@ -81,7 +81,8 @@ void syncFolderOf(const std::string& path)
 
 std::optional<std::string> readBytes(const std::string& path, int& errorNumber)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A pipe or device in place of the file must not block the window.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         errorNumber = errno;
         return std::nullopt;
@@ -90,8 +91,8 @@ std::optional<std::string> readBytes(const std::string& path, int& errorNumber)
     std::optional<std::string> bytes;
     if (::fstat(fd, &status) != 0) {
         errorNumber = errno;
-    } else if (S_ISDIR(status.st_mode)) {
-        errorNumber = EISDIR;
+    } else if (!S_ISREG(status.st_mode)) {
+        errorNumber = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
     } else {
         bytes.emplace();
         char buffer[kWriteChunkBytes];

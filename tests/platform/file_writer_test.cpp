@@ -185,6 +185,9 @@ TEST_F(FileWriterTest, ReadingGivesNothingForMissingFilesAndFolders)
     EXPECT_EQ(readWholeFile(dir.write("empty", "")), "");
     const std::string big(5 * glimtags::platform::kWriteChunkBytes + 3, '\r');
     EXPECT_EQ(readWholeFile(dir.write("big", big)), big);
+    // A pipe in place of the configuration is refused instead of blocking.
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(readWholeFile(dir.file("pipe")), std::nullopt);
 }
 
 } // namespace

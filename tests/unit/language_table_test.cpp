@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -80,6 +81,12 @@ TEST_F(LanguageTableTest, UnreadableFileCallsTheFailureHandler)
 
     failures.clear();
     EXPECT_EQ(LanguageTable(dir.path().string()).lookup("FILE"), "");
+    EXPECT_EQ(failures.size(), 1u);
+
+    // A pipe is refused at once instead of waiting for a writer.
+    failures.clear();
+    ASSERT_EQ(::mkfifo(dir.file("pipe.lan").c_str(), 0600), 0);
+    EXPECT_EQ(LanguageTable(dir.file("pipe.lan")).lookup("FILE"), "");
     EXPECT_EQ(failures.size(), 1u);
 }
 
