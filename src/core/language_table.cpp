@@ -1,6 +1,7 @@
 #include "core/language_table.h"
 
-#include <algorithm>
+#include "core/ascii_case.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,16 +9,6 @@
 
 namespace glimtags {
 namespace {
-
-unsigned char lowerAscii(unsigned char byte)
-{
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-bool equalIgnoringCase(char a, char b)
-{
-    return lowerAscii(static_cast<unsigned char>(a)) == lowerAscii(static_cast<unsigned char>(b));
-}
 
 LanguageFailureHandler& failureHandler()
 {
@@ -29,10 +20,10 @@ LanguageFailureHandler& failureHandler()
 
 std::string findQuotedValue(std::string_view text, std::string_view key)
 {
-    const auto match = std::search(text.begin(), text.end(), key.begin(), key.end(), equalIgnoringCase);
-    if (match == text.end() || key.empty())
+    const std::size_t match = findIgnoringCase(text, key);
+    if (match == std::string_view::npos)
         return {};
-    const std::size_t opening = text.find('"', static_cast<std::size_t>(match - text.begin()));
+    const std::size_t opening = text.find('"', match);
     if (opening == std::string_view::npos)
         return {};
     const std::size_t closing = text.find('"', opening + 1);
