@@ -26,3 +26,11 @@ test-sanitize: deps
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+# libFuzzer targets, built with clang in their own folder; fuzz/run runs one of them.
+FUZZ_BUILD ?= build-fuzz
+.PHONY: fuzz
+fuzz: deps
+	@fuzz/install-deps
+	@CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)

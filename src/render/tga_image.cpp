@@ -100,9 +100,10 @@ int TgaImage::load(const std::string& path)
     width = littleEndian16(&header[12]);
     height = littleEndian16(&header[14]);
     bitsPerPixel = header[16];
-    pixelCount = width * height;
+    // Sides up to 65535 would overflow the product; only checked sides are multiplied.
     if (!isPowerOfTwoSide(width) || !isPowerOfTwoSide(height))
         return fail(TgaError::BadSize);
+    pixelCount = width * height;
     if (bitsPerPixel != 32 && bitsPerPixel != 24 && bitsPerPixel != 8)
         return fail(TgaError::BadDepth);
 
