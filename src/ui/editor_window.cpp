@@ -1,20 +1,25 @@
 #include "ui/editor_window.h"
 
 #include "core/language_table.h"
+#include "embedded_resources.h"
 #include "core/palette.h"
 #include "platform/beep.h"
+#include "platform/embedded_picture.h"
 #include "platform/gl_surface.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
+#include "platform/user_folders.h"
 #include "render/tga_image.h"
 #include "ui/colour_swatch.h"
 #include "ui/control_ids.h"
 #include "ui/glyph_pictures.h"
+#include "ui/menu_bar.h"
 #include "ui/name_box.h"
 #include "ui/picture_button.h"
 #include "ui/preview_canvas.h"
 
 #include <wx/glcanvas.h>
+#include <wx/iconbndl.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -68,25 +73,49 @@ EditorWindow::EditorWindow(SettingsStore& store)
 {
     createControls();
     startDirectory_ = std::filesystem::current_path().string();
+    Bind(wxEVT_CLOSE_WINDOW, &EditorWindow::OnCloseWindow, this);
     if (!createPreview())
         return;
     createPalette();
+    menuBar_ = createMenuBar();
+    SetMenuBar(menuBar_);
+    createToolBar(*this);
+    // The menu and the toolbar take their room above the controls.
+    SetClientSize(unitSize(412, 223));
 
     settings_.load(store_);
-    if (!settings_.Language.empty()) {
-        nameLabel_->SetLabel(platform::fromLatin1(lookup("STATIC_ENTERNAME")));
-        specialCharsGroup_->SetLabel(platform::fromLatin1(lookup("STATIC_SPECIALCHARS")));
-    }
-
+    askFirstRunQuestions();
+    setCheckMarks(*menuBar_, settings_);
     nameBox_->onChange([this] { onNameChanged(); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
-    Bind(wxEVT_CLOSE_WINDOW, &EditorWindow::OnCloseWindow, this);
+    bindCommands();
 }
 
 EditorWindow::~EditorWindow() = default;
 
+void EditorWindow::askFirstRunQuestions()
+{
+    if (!settings_.Language.empty())
+        localiseMenuBar(*menuBar_, *nameLabel_, *specialCharsGroup_, LanguageTable(settings_.Language));
+    else
+        setLanguage();
+
+    // The game folder stands in for the missing path for this run only.
+    if (settings_.q3Path.empty() && !askGamePath(platform::userGameFolder()))
+        settings_.q3Path = platform::userGameFolder();
+}
+
 void EditorWindow::createControls()
 {
+    wxIconBundle icons;
+    for (const embedded::Resource* png : {&embedded::glimtags_16_png, &embedded::glimtags_32_png,
+                                          &embedded::glimtags_48_png}) {
+        wxIcon icon;
+        icon.CopyFromBitmap(platform::embeddedPicture(*png));
+        icons.AddIcon(icon);
+    }
+    SetIcons(icons);
+
     panel_ = new wxPanel(this);
     SetClientSize(unitSize(412, 223));
     panel_->SetSize(GetClientSize());
@@ -135,22 +164,64 @@ void EditorWindow::createPalette()
     Bind(wxEVT_BUTTON, &EditorWindow::OnSpecialChar, this, ids::FirstSpecialCharButton, ids::LastSpecialCharButton);
 }
 
+void EditorWindow::bindCommands()
+{
+    // A toolbar button runs exactly what its menu twin runs.
+    const auto bindBoth = [this](auto handler, int menuId, int toolId) {
+        Bind(wxEVT_MENU, handler, this, menuId);
+        if (toolId != 0)
+            Bind(wxEVT_MENU, handler, this, toolId);
+    };
+    bindBoth(&EditorWindow::OnNew, ids::MenuNew, ids::ToolNew);
+    bindBoth(&EditorWindow::OnOpen, ids::MenuOpen, ids::ToolOpen);
+    bindBoth(&EditorWindow::OnMerge, ids::MenuMerge, ids::ToolMerge);
+    bindBoth(&EditorWindow::OnSaveAsUser, ids::MenuSaveAsUser, ids::ToolSaveAsUser);
+    bindBoth(&EditorWindow::OnSaveAsHost, ids::MenuSaveAsHost, ids::ToolSaveAsHost);
+    bindBoth(&EditorWindow::OnExit, ids::MenuExit, ids::ToolExit);
+    bindBoth(&EditorWindow::OnCheckString, ids::MenuCheckString, ids::ToolCheckString);
+    for (const int toggle : {ids::MenuStripe, ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide,
+                             ids::MenuEndsWhite, ids::MenuAutoCheck})
+        bindBoth(&EditorWindow::OnToggle, toggle, 0);
+    bindBoth(&EditorWindow::OnGamePath, ids::MenuGamePath, 0);
+    bindBoth(&EditorWindow::OnSetLanguage, ids::MenuLanguage, 0);
+    bindBoth(&EditorWindow::OnSetBackground, ids::MenuSetBackground, 0);
+}
+
 void EditorWindow::start()
 {
+    // A background that cannot be loaded brings up the chooser before the window shows.
+    if (glContext_ && !quitRequested_ && !backgroundLoads(settings_.BackGrndImage))
+        setBackgroundAtStart();
+    if (quitRequested_) {
+        endEditor();
+        return;
+    }
     Show();
     startScene();
     nameBox_->SetFocus();
 }
 
-void EditorWindow::startScene()
+bool EditorWindow::startScene()
 {
     if (!glContext_)
-        return;
+        return false;
     makePreviewCurrent();
     const wxSize size = previewCanvas_->GetClientSize();
-    scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language);
+    const bool loaded = scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language) == 0;
     sceneStarted_ = true;
     requestRepaint();
+    return loaded;
+}
+
+void EditorWindow::endEditor()
+{
+    quitRequested_ = true;
+    Destroy();
+}
+
+void EditorWindow::showLanguageMessage(std::string_view key)
+{
+    platform::showMessage(this, platform::fromLatin1(lookup(key)));
 }
 
 std::string EditorWindow::lookup(std::string_view key) const
@@ -228,11 +299,6 @@ void EditorWindow::OnSwatch(wxCommandEvent& event)
 void EditorWindow::OnSpecialChar(wxCommandEvent& event)
 {
     insertSpecialByte(*nameBox_, kSpecialChars[event.GetId() - ids::FirstSpecialCharButton].byte);
-}
-
-void EditorWindow::OnCloseWindow(wxCloseEvent&)
-{
-    Destroy();
 }
 
 } // namespace glimtags

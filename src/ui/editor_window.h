@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_settings.h"
+#include "core/name_script.h"
 #include "core/string_check.h"
 #include "render/preview_paint.h"
 #include "render/preview_view.h"
@@ -13,6 +14,7 @@
 #include <string>
 
 class wxGLContext;
+class wxMenuBar;
 class wxStaticText;
 class wxStaticBox;
 
@@ -22,7 +24,8 @@ class ColourSwatch;
 class NameBox;
 class PreviewCanvas;
 
-// The editor's one window: the name box, the palettes and the live preview.
+// The editor's one window: the name box, the palettes, the live preview, the menus and
+// the toolbar, and the commands behind them.
 class EditorWindow : public wxFrame, public CheckHost {
 public:
     static constexpr int kPreviewWidth = 576;
@@ -32,6 +35,7 @@ public:
     ~EditorWindow() override;
 
     // Shows the window and starts the preview scene, which needs the shown surface.
+    // Ends the editor at once when start-up asked for that (a new language was chosen).
     void start();
 
     // CheckHost: the string check works on the name through the window.
@@ -47,27 +51,56 @@ public:
     bool nameLonger() const { return preview_.nameLonger; }
     bool inGameLimitExceeded() const { return preview_.inGameLimitExceeded; }
     bool previewReady() const { return sceneStarted_; }
+    bool quitRequested() const { return quitRequested_; }
+    void makePreviewCurrent() const;
 
 private:
     void createControls();
     bool createPreview();
     void createPalette();
+    void bindCommands();
+    void askFirstRunQuestions();
     void onNameChanged();
-    void makePreviewCurrent() const;
     void paintPreview();
-    void startScene();
+    bool startScene();
     std::string lookup(std::string_view key) const;
+    void showLanguageMessage(std::string_view key);
+    void endEditor();
+
+    // Option commands.
+    void OnToggle(wxCommandEvent& event);
+    void OnCheckString(wxCommandEvent& event);
+    void OnSetBackground(wxCommandEvent& event);
+    void OnSetLanguage(wxCommandEvent& event);
+    void OnGamePath(wxCommandEvent& event);
+    void setLanguage();
+    void setBackgroundAtStart();
+    bool askGamePath(const std::string& initialPath);
+    static bool backgroundLoads(const std::string& path);
+
+    // File commands.
+    void OnNew(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSaveAsUser(wxCommandEvent& event);
+    void OnSaveAsHost(wxCommandEvent& event);
+    void OnMerge(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void saveScript(NameType type);
+    // The Exit question; true when the editor may end.
+    bool mayEnd();
 
     void OnSwatch(wxCommandEvent& event);
     void OnSpecialChar(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
 
     SettingsStore& store_;
     AppSettings settings_;
     std::string startDirectory_;
     PreviewState preview_;
+    bool quitRequested_ = false;
 
     wxPanel* panel_ = nullptr;
+    wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;
     wxStaticBox* specialCharsGroup_ = nullptr;
     NameBox* nameBox_ = nullptr;

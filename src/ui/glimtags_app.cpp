@@ -1,6 +1,7 @@
 #include "ui/glimtags_app.h"
 
 #include "core/language_table.h"
+#include "platform/menu_ids.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "ui/editor_window.h"
@@ -14,6 +15,7 @@ namespace glimtags {
 bool GlimtagsApp::OnInit()
 {
     wxInitAllImageHandlers();
+    platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));
         // Settings are stored the moment they change; nothing is left to save.

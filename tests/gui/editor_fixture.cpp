@@ -1,5 +1,6 @@
 #include "gui/editor_fixture.h"
 
+#include "core/language_table.h"
 #include "platform/beep.h"
 #include "ui/preview_canvas.h"
 
@@ -27,8 +28,8 @@ EditorFixture::EditorFixture()
 
 EditorFixture::~EditorFixture()
 {
-    if (window)
-        window->Destroy();
+    if (windowRef)
+        windowRef->Destroy();
     runEventsFor(20);
     platform::setBeepObserver(nullptr);
 }
@@ -49,9 +50,54 @@ void EditorFixture::storeUsualSettings()
     storeSetting("q3Path", (home.path() / "baseq3").string());
 }
 
+bool EditorFixture::startEditorExpectingEnd()
+{
+    window = new EditorWindow(*store);
+    windowRef = window;
+    window->start();
+    return waitFor([this] { return editorEnded(); });
+}
+
+bool EditorFixture::editorEnded()
+{
+    runEventsFor(10);
+    return !windowRef;
+}
+
+void EditorFixture::command(int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(window);
+    window->ProcessWindowEvent(event);
+    runEventsFor(20);
+}
+
+std::string EditorFixture::languageFileWithout(const std::string& missingKey)
+{
+    const std::string english = *readTextFile(fileInStart("English.lan"));
+    std::string result;
+    int index = 0;
+    for (std::size_t at = 0; at < english.size();) {
+        std::size_t end = english.find('\n', at);
+        end = end == std::string::npos ? english.size() : end + 1;
+        const std::string line = english.substr(at, end - at);
+        at = end;
+        const std::size_t space = line.find(" \"");
+        if (space == std::string::npos || line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != space)
+            continue;
+        const std::string key = line.substr(0, space);
+        if (key != missingKey)
+            result += key + " \"T" + std::to_string(index) + "\"\n";
+        ++index;
+    }
+    start.write("Test.lan", result);
+    return "Test.lan";
+}
+
 void EditorFixture::startEditor()
 {
     window = new EditorWindow(*store);
+    windowRef = window;
     window->start();
     ASSERT_TRUE(waitFor([this] { return window->IsShownOnScreen() && window->previewReady(); }));
     runEventsFor(100);

@@ -7,6 +7,7 @@
 #include "ui/name_box.h"
 
 #include <wx/image.h>
+#include <wx/weakref.h>
 
 #include <memory>
 #include <string>
@@ -31,6 +32,14 @@ protected:
     // Settings that spare the first-run questions.
     void storeUsualSettings();
     void startEditor();
+    // Starts the editor when start-up is expected to end it; true when it ended.
+    bool startEditorExpectingEnd();
+    // True when the window has been destroyed, as after Exit.
+    bool editorEnded();
+    // Runs a menu or toolbar command as a click on it would.
+    void command(int id);
+    // Writes the start directory's language file with values of our own.
+    std::string languageFileWithout(const std::string& missingKey);
 
     // Real input through the X server, into the name box.
     void typeText(const std::string& text);
@@ -54,6 +63,7 @@ protected:
     std::unique_ptr<WorkingDirectory> inStart;
     std::unique_ptr<platform::SettingsFile> store;
     EditorWindow* window = nullptr;
+    wxWeakRef<EditorWindow> windowRef;
     int beeps = 0;
 };
 

@@ -55,6 +55,10 @@ TEST_F(EditorWindowTest, LayoutAndPreviewSize)
     for (int id = glimtags::ids::FirstSpecialCharButton; id <= glimtags::ids::LastSpecialCharButton; ++id)
         EXPECT_NE(window->FindWindow(id), nullptr) << id;
     EXPECT_EQ(wxWindow::FindFocus(), &window->nameBox());
+    const wxIconBundle& icons = window->GetIcons();
+    ASSERT_EQ(icons.GetIconCount(), 3u);
+    for (int size : {16, 32, 48})
+        EXPECT_TRUE(icons.GetIconOfExactSize(size).IsOk()) << size;
 }
 
 TEST_F(EditorWindowTest, NameLongerFrom36WithABeepOnEveryChange)

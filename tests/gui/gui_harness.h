@@ -68,3 +68,10 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
         code;                                                                                                      \
         wx_hook.CheckUnmetExpectations();                                                                          \
     }
+
+// Runs the code and fails the test if any dialog comes up.
+#define GT_EXPECT_NO_DIALOG(code)                                                                                  \
+    {                                                                                                              \
+        glimtags::test::ModalHook wx_hook(__FILE__, __LINE__, __func__);                                           \
+        code;                                                                                                      \
+    }

@@ -1,4 +1,6 @@
 #include "gui/gui_harness.h"
+#include "platform/menu_ids.h"
+#include "support/temp_dir.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -45,6 +47,7 @@ public:
             ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " " << message.utf8_string() << " at "
                           << file.utf8_string() << ":" << line << " in " << function.utf8_string();
         });
+        glimtags::platform::allowFixedMenuIds();
         CallAfter([this] {
             result_ = RUN_ALL_TESTS();
             ExitMainLoop();
@@ -69,6 +72,10 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 int main(int argc, char** argv)
 {
     setenv("GDK_BACKEND", "x11", 1);
+    // GTK reads its data folder once; each test has a home of its own, so GTK gets one
+    // folder for the whole run.
+    const glimtags::test::TempDir gtkData;
+    setenv("XDG_DATA_HOME", gtkData.path().c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
     return wxEntry(argc, argv);
 }

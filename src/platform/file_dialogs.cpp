@@ -1,0 +1,56 @@
+#include "platform/file_dialogs.h"
+
+#include "platform/text_encoding.h"
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/utils.h>
+
+namespace glimtags::platform {
+namespace {
+
+// GTK filters are case-sensitive; the game's files come in both cases.
+wxString caseBlindFilter(const char* filter)
+{
+    wxString result;
+    const wxArrayString parts = wxSplit(wxString(filter), '|');
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].empty() && parts[i + 1].empty())
+            continue;
+        const wxString& pattern = parts[i + 1];
+        if (!result.empty())
+            result += '|';
+        result += parts[i] + '|' + pattern + ';' + pattern.Lower() + ';' + pattern.Upper();
+    }
+    return result;
+}
+
+std::optional<std::string> run(wxWindow* parent, const FileDialogRequest& request, long style)
+{
+    const wxString title = request.title ? wxString(request.title) : wxString(wxFileSelectorPromptStr);
+    wxFileDialog dialog(parent, title, fromFileSystem(request.folder), fromFileSystem(request.initialName),
+                        caseBlindFilter(request.filter), style);
+    if (dialog.ShowModal() != wxID_OK)
+        return std::nullopt;
+    // GTK selects a file in a folder it has not read yet only once the folder is read,
+    // which a dialog answered before it was drawn has not done.
+    for (int round = 0; dialog.GetPath().empty() && round < 100; ++round) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+    return toFileSystem(dialog.GetPath());
+}
+
+} // namespace
+
+std::optional<std::string> chooseFileToOpen(wxWindow* parent, const FileDialogRequest& request)
+{
+    return run(parent, request, wxFD_OPEN);
+}
+
+std::optional<std::string> chooseFileToSave(wxWindow* parent, const FileDialogRequest& request)
+{
+    return run(parent, request, wxFD_SAVE);
+}
+
+} // namespace glimtags::platform

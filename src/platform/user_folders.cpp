@@ -1,0 +1,18 @@
+#include "platform/user_folders.h"
+
+#include "core/game_folder.h"
+#include "platform/text_encoding.h"
+
+#include <wx/filename.h>
+#include <wx/utils.h>
+
+namespace glimtags::platform {
+
+std::string userGameFolder()
+{
+    wxString xdgConfigHome;
+    wxGetEnv("XDG_CONFIG_HOME", &xdgConfigHome);
+    return perUserGameFolder(toFileSystem(wxFileName::GetHomeDir()), toFileSystem(xdgConfigHome));
+}
+
+} // namespace glimtags::platform

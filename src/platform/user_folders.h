@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace glimtags::platform {
+
+// This user's game folder: the first usual install place of the game that holds a
+// configuration, else the first that exists, else the one of the original game.
+std::string userGameFolder();
+
+} // namespace glimtags::platform

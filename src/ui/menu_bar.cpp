@@ -1,0 +1,186 @@
+#include "ui/menu_bar.h"
+
+#include "core/language_table.h"
+#include "embedded_resources.h"
+#include "platform/embedded_picture.h"
+#include "platform/text_encoding.h"
+#include "ui/control_ids.h"
+
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include <iterator>
+
+namespace glimtags {
+namespace {
+
+struct ToggleItem {
+    Toggle option;
+    int id;
+};
+
+constexpr ToggleItem kToggleItems[] = {
+    {Toggle::EnableStripe, ids::MenuStripe},   {Toggle::EnableTextCursor, ids::MenuTextCursor},
+    {Toggle::CharInfo, ids::MenuCharInfo},     {Toggle::InGameLimit, ids::MenuLimitGuide},
+    {Toggle::EndColorWhite, ids::MenuEndsWhite}, {Toggle::AutoChecking, ids::MenuAutoCheck},
+};
+
+// Where a language text goes: a menu title by position, an item by id, or a label.
+enum class Target { MenuTitle, MenuItem, NameLabel, SpecialCharsGroup };
+
+struct LocalisedText {
+    const char* key;
+    Target target;
+    int where;
+};
+
+constexpr LocalisedText kLocalisedTexts[] = {
+    {"FILE", Target::MenuTitle, 0},
+    {"FILE_NEW", Target::MenuItem, ids::MenuNew},
+    {"FILE_OPEN", Target::MenuItem, ids::MenuOpen},
+    {"FILE_MERGE", Target::MenuItem, ids::MenuMerge},
+    {"FILE_SAVEASUSER", Target::MenuItem, ids::MenuSaveAsUser},
+    {"FILE_SAVEASHOST", Target::MenuItem, ids::MenuSaveAsHost},
+    {"FILE_EXIT", Target::MenuItem, ids::MenuExit},
+    {"OPTIONS", Target::MenuTitle, 1},
+    {"OPTIONS_STRIPE", Target::MenuItem, ids::MenuStripe},
+    {"OPTIONS_TEXTCURSOR", Target::MenuItem, ids::MenuTextCursor},
+    {"OPTIONS_CHARINFO", Target::MenuItem, ids::MenuCharInfo},
+    {"OPTIONS_SCRGUIDE", Target::MenuItem, ids::MenuLimitGuide},
+    {"OPTIONS_ENDSWHITE", Target::MenuItem, ids::MenuEndsWhite},
+    {"OPTIONS_CHECKSTR", Target::MenuItem, ids::MenuCheckString},
+    {"OPTIONS_AUTOCHECK", Target::MenuItem, ids::MenuAutoCheck},
+    {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
+    {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
+    {"OPTIONS_SETBKGRND", Target::MenuItem, ids::MenuSetBackground},
+    {"HELP", Target::MenuTitle, 2},
+    {"HELP_CONTENTS", Target::MenuItem, ids::MenuContents},
+    {"HELP_ABOUT", Target::MenuItem, ids::MenuAbout},
+    {"HELP_UPDATE", Target::MenuItem, ids::MenuUpdate},
+    {"HELP_GLIMTAGSCENTER", Target::MenuItem, ids::MenuOnlineCentre},
+    {"STATIC_ENTERNAME", Target::NameLabel, 0},
+    {"STATIC_SPECIALCHARS", Target::SpecialCharsGroup, 0},
+};
+
+struct ToolButton {
+    int id;
+    const char* tooltip;
+};
+
+// Pictures of the strip in button order; 0 stands for a separator.
+constexpr ToolButton kToolButtons[] = {
+    {ids::ToolNew, "New Glimtag"},
+    {ids::ToolOpen, "Open Glimtag..."},
+    {ids::ToolMerge, "Merge Glimtag with q3Config..."},
+    {ids::ToolSaveAsUser, "Save Glimtag as UserName..."},
+    {ids::ToolSaveAsHost, "Save Glimtag as HostName..."},
+    {0, nullptr},
+    {ids::ToolCheckString, "Check String"},
+    {0, nullptr},
+    {ids::ToolExit, "Exit"},
+};
+
+constexpr int kToolWidth = 18;
+constexpr int kToolHeight = 17;
+
+} // namespace
+
+wxMenuBar* createMenuBar()
+{
+    auto* file = new wxMenu;
+    file->Append(ids::MenuNew, "&New");
+    file->AppendSeparator();
+    file->Append(ids::MenuOpen, "&Open...");
+    file->AppendSeparator();
+    file->Append(ids::MenuMerge, "&Merge Glimtag with q3Config...");
+    file->Append(ids::MenuSaveAsUser, "Save Glimtag as &UserName...");
+    file->Append(ids::MenuSaveAsHost, "Save Glimtag as &HostName...");
+    file->AppendSeparator();
+    file->Append(ids::MenuExit, "E&xit");
+
+    auto* options = new wxMenu;
+    options->AppendCheckItem(ids::MenuStripe, "Enable color &Stripe behind NickName");
+    options->AppendCheckItem(ids::MenuTextCursor, "Enable &Text-Cursor");
+    options->AppendCheckItem(ids::MenuCharInfo, "Enable Char &Info");
+    options->AppendCheckItem(ids::MenuLimitGuide, "Enable In-game screen &limit guide");
+    options->AppendCheckItem(ids::MenuEndsWhite, "String ends with &white code");
+    options->AppendSeparator();
+    options->Append(ids::MenuCheckString, "&Check String");
+    options->AppendCheckItem(ids::MenuAutoCheck, "&Enable AutoCheck String");
+    options->AppendSeparator();
+    options->Append(ids::MenuGamePath, "Set Quake III Arena Baseq3 &path...");
+    options->Append(ids::MenuLanguage, "Set Lan&guage...");
+    options->Append(ids::MenuSetBackground, "Set &BackGround Image...");
+
+    auto* help = new wxMenu;
+    help->Append(ids::MenuContents, "&Contents...");
+    help->Append(ids::MenuAbout, "&About...");
+    help->AppendSeparator();
+    help->Append(ids::MenuOnlineCentre, "Quorvant Glimtags &Center OnLine...");
+    help->Append(ids::MenuUpdate, "Glimtags &Update...");
+
+    auto* menuBar = new wxMenuBar;
+    menuBar->Append(file, "&File");
+    menuBar->Append(options, "&Options");
+    menuBar->Append(help, "&Help");
+    return menuBar;
+}
+
+void localiseMenuBar(wxMenuBar& menuBar, wxWindow& nameLabel, wxWindow& specialCharsGroup,
+                     const LanguageTable& language)
+{
+    for (const LocalisedText& text : kLocalisedTexts) {
+        const wxString value = platform::fromLatin1(language.lookup(text.key));
+        switch (text.target) {
+        case Target::MenuTitle: menuBar.SetMenuLabel(static_cast<std::size_t>(text.where), value); break;
+        // wx reads an empty item text as a request for a stock text; a blank shows the same.
+        case Target::MenuItem: menuBar.SetLabel(text.where, value.empty() ? wxString(" ") : value); break;
+        case Target::NameLabel: nameLabel.SetLabel(value); break;
+        case Target::SpecialCharsGroup: specialCharsGroup.SetLabel(value); break;
+        }
+    }
+    menuBar.Refresh();
+}
+
+void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings)
+{
+    for (const ToggleItem& item : kToggleItems)
+        menuBar.Check(item.id, settings.isOn(item.option));
+}
+
+int menuItemFor(Toggle option)
+{
+    for (const ToggleItem& item : kToggleItems)
+        if (item.option == option)
+            return item.id;
+    return 0;
+}
+
+std::optional<Toggle> toggleForMenuItem(int id)
+{
+    for (const ToggleItem& item : kToggleItems)
+        if (item.id == id)
+            return item.option;
+    return std::nullopt;
+}
+
+wxToolBar* createToolBar(wxFrame& frame)
+{
+    wxToolBar* toolBar = frame.CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
+    toolBar->SetToolBitmapSize(wxSize(kToolWidth, kToolHeight));
+    const wxBitmap strip = platform::embeddedPicture(embedded::toolbar_png);
+    int picture = 0;
+    for (const ToolButton& button : kToolButtons) {
+        if (button.id == 0) {
+            toolBar->AddSeparator();
+            continue;
+        }
+        const wxBitmap bitmap = strip.GetSubBitmap(wxRect(picture++ * kToolWidth, 0, kToolWidth, kToolHeight));
+        toolBar->AddTool(button.id, wxString(), bitmap, button.tooltip);
+    }
+    toolBar->Realize();
+    return toolBar;
+}
+
+} // namespace glimtags

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/app_settings.h"
+
+#include <optional>
+
+class wxFrame;
+class wxMenuBar;
+class wxToolBar;
+class wxWindow;
+
+namespace glimtags {
+
+class LanguageTable;
+
+// The File, Options and Help menus with their fixed ids and built-in texts.
+wxMenuBar* createMenuBar();
+
+// Replaces every menu text and the window's two labels from the language file, in
+// the order of the key table; a missing key gives an empty text.
+void localiseMenuBar(wxMenuBar& menuBar, wxWindow& nameLabel, wxWindow& specialCharsGroup,
+                     const LanguageTable& language);
+
+// Shows the check mark of each toggled option.
+void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
+
+// The menu item that shows a toggle's check mark, and the toggle of an item.
+int menuItemFor(Toggle option);
+std::optional<Toggle> toggleForMenuItem(int id);
+
+// The seven buttons along the top of the window, with English tooltips.
+wxToolBar* createToolBar(wxFrame& frame);
+
+} // namespace glimtags
