@@ -50,6 +50,13 @@ std::string resolvedTarget(const std::string& path)
     return error ? path : target.string();
 }
 
+// Beside the target, so that the rename stays on one file system; a short name of its
+// own, so that a target name of the longest allowed length still leaves room for it.
+std::string temporaryPattern(const std::string& target)
+{
+    return (std::filesystem::path(target).parent_path() / ".glimtags-XXXXXX").string();
+}
+
 mode_t newFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -122,7 +129,7 @@ FileWriteResult writeFileAtomically(const std::string& path, std::string_view by
     // A file the user could not write in place stays protected.
     if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         return failure(errno);
-    std::string temporary = target + ".XXXXXX";
+    std::string temporary = temporaryPattern(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return failure(errno);
