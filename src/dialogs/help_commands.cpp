@@ -1,0 +1,38 @@
+#include "dialogs/help_commands.h"
+
+#include "core/language_table.h"
+#include "core/web_addresses.h"
+#include "dialogs/about_dialog.h"
+#include "platform/message_box.h"
+#include "platform/open_document.h"
+#include "platform/text_encoding.h"
+
+namespace glimtags {
+
+void runUpdateCommand(wxWindow* parent, const std::string& languageFile, const UpdateSource& source)
+{
+    UpdateDialog dialog(parent, languageFile, source);
+    dialog.ShowModal();
+    if (dialog.newVersionFound())
+        runOnlineCentre();
+}
+
+void runAboutCommand(wxWindow* parent, const std::string& languageFile)
+{
+    AboutDialog dialog(parent, languageCredit(LanguageTable(languageFile).lookup("CREATOR")));
+    dialog.ShowModal();
+}
+
+void runHelpContents(wxWindow* parent, const std::string& languageFile)
+{
+    if (platform::openDocument(kHelpFile) == platform::kOpenFileNotFound)
+        platform::showMessage(parent,
+                              platform::fromLatin1(LanguageTable(languageFile).lookup("MESSAGE_UNABLEFINDHELPFILE")));
+}
+
+void runOnlineCentre()
+{
+    platform::openDocument(kOnlineCentreAddress);
+}
+
+} // namespace glimtags

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialogs/update_dialog.h"
+
+#include <string>
+
+class wxWindow;
+
+namespace glimtags {
+
+// The help file, a bare name opened from the working directory.
+inline constexpr const char* kHelpFile = "Glimtags.chm";
+
+// The commands of the Help menu. Each reads its texts from the given language file.
+
+// Checks for a newer version and, once the dialog has closed, opens the online
+// centre when one was found.
+void runUpdateCommand(wxWindow* parent, const std::string& languageFile, const UpdateSource& source = {});
+
+// Shows the About box with the language file's author.
+void runAboutCommand(wxWindow* parent, const std::string& languageFile);
+
+// Opens the help file with the desktop's viewer; only a missing file is reported.
+void runHelpContents(wxWindow* parent, const std::string& languageFile);
+
+// Opens the online centre in the web browser; a failure passes silently.
+void runOnlineCentre();
+
+} // namespace glimtags

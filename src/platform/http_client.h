@@ -1,0 +1,62 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace glimtags::platform {
+
+// How long a request may wait for the connection, and for everything.
+struct HttpTimeouts {
+    std::chrono::milliseconds connect{10'000};
+    std::chrono::milliseconds total{20'000};
+};
+
+// The most of a response body that is kept; the rest is not read.
+inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
+
+// A request or read that failed, with the HTTP library's error code.
+class HttpError : public std::runtime_error {
+public:
+    explicit HttpError(int code);
+    int code() const { return code_; }
+
+private:
+    int code_;
+};
+
+// An HTTP client with the system's proxy settings (the usual proxy variables),
+// following redirects between http and https addresses.
+class HttpClient {
+public:
+    HttpClient(const std::string& userAgent, HttpTimeouts timeouts);
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    // Whether the client could be opened; the requests of one that could not fail.
+    bool isOpen() const { return handle_ != nullptr; }
+
+    // GETs an absolute address from the origin server, never from a cache, and
+    // returns the body whatever the status (at most kMaxBodyBytes). Throws HttpError.
+    std::string get(const std::string& address);
+
+    // The text for an error code, at most 1,023 characters; nothing for a code
+    // that has none.
+    static std::optional<std::string> describeError(int code);
+
+private:
+    void* handle_;
+};
+
+// Test seam: the next clients fail to open, or their requests fail with the
+// given code without going out. The default is no fault.
+struct HttpFault {
+    bool openFails = false;
+    std::optional<int> requestError;
+};
+void setHttpFaultForTesting(HttpFault fault);
+
+} // namespace glimtags::platform

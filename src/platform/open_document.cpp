@@ -1,0 +1,99 @@
+#include "platform/open_document.h"
+
+#include "core/desktop_entry.h"
+#include "platform/file_writer.h"
+#include "platform/text_encoding.h"
+
+#include <wx/cmdline.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+#include <utility>
+
+namespace glimtags::platform {
+namespace {
+
+DocumentLauncher& testLauncher()
+{
+    static DocumentLauncher launcher;
+    return launcher;
+}
+
+int launchWithDesktop(const std::string& target, bool address)
+{
+    // A failure is reported by its code alone, never by a message of wx's own.
+    const wxLogNull quiet;
+    const bool started =
+        address ? wxLaunchDefaultBrowser(fromLatin1(target)) : wxLaunchDefaultApplication(fromFileSystem(target));
+    return started ? kOpenStarted : kOpenNoApplication;
+}
+
+bool programExists(const wxString& program)
+{
+    if (program.Contains("/"))
+        return wxFileName::IsFileExecutable(program);
+    wxString path;
+    wxString found;
+    return wxGetEnv("PATH", &path) && wxFindFileInPath(&found, path, program) && wxFileName::IsFileExecutable(found);
+}
+
+std::string environment(const char* name)
+{
+    wxString value;
+    return wxGetEnv(name, &value) ? toFileSystem(value) : std::string();
+}
+
+} // namespace
+
+int openDocument(const std::string& target)
+{
+    const bool address = target.find("://") != std::string::npos;
+    std::string resolved = target;
+    if (!address) {
+        std::error_code error;
+        if (!std::filesystem::exists(target, error))
+            return kOpenFileNotFound;
+        resolved = std::filesystem::absolute(target, error).string();
+    }
+    return testLauncher() ? testLauncher()(resolved) : launchWithDesktop(resolved, address);
+}
+
+int runCommandLine(const std::string& commandLine)
+{
+    const wxString command = fromFileSystem(commandLine);
+    // wxExecute splits the line by these same rules.
+    const wxArrayString words = wxCmdLineParser::ConvertStringToArgs(command, wxCMD_LINE_SPLIT_UNIX);
+    if (words.empty() || !programExists(words[0]))
+        return kOpenFileNotFound;
+    const wxLogNull quiet;
+    return wxExecute(command, wxEXEC_ASYNC) > 0 ? kOpenStarted : kOpenOutOfResources;
+}
+
+std::optional<std::string> webPageHandlerCommand()
+{
+    wxArrayString output;
+    wxArrayString errors;
+    const wxLogNull quiet;
+    if (wxExecute("xdg-mime query default text/html", output, errors, wxEXEC_BLOCK) != 0 || output.empty())
+        return std::nullopt;
+    const std::string entryName = toFileSystem(output[0].Strip(wxString::both));
+    if (entryName.empty() || entryName.find('/') != std::string::npos)
+        return std::nullopt;
+    for (const std::string& folder :
+         applicationFolders(environment("XDG_DATA_HOME"), environment("XDG_DATA_DIRS"), environment("HOME"))) {
+        // The first entry of that name hides those of the folders after it.
+        if (const auto entry = readWholeFile(folder + "/" + entryName))
+            return desktopEntryExec(*entry);
+    }
+    return std::nullopt;
+}
+
+void setDocumentOpenerForTesting(DocumentLauncher launcher)
+{
+    testLauncher() = std::move(launcher);
+}
+
+} // namespace glimtags::platform

@@ -1,0 +1,299 @@
+#include "dialogs/help_commands.h"
+#include "dialogs/update_dialog.h"
+
+#include "core/web_addresses.h"
+#include "gui/gui_harness.h"
+#include "gui/modal_driver.h"
+#include "gui/simulated_input.h"
+#include "platform/http_client.h"
+#include "platform/open_document.h"
+#include "support/http_test_server.h"
+#include "support/temp_dir.h"
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+#include <wx/stopwatch.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+using glimtags::UpdateDialog;
+using glimtags::UpdateSource;
+using glimtags::platform::HttpTimeouts;
+using glimtags::test::ExpectMessage;
+using glimtags::test::HttpTestServer;
+using glimtags::test::TempDir;
+using glimtags::test::WorkingDirectory;
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+
+namespace {
+
+using UpdateHook = glimtags::test::RunModal<UpdateDialog>;
+using UpdateDriver = glimtags::test::ModalDriver<UpdateDialog>;
+
+bool checked(UpdateDialog& dialog) { return dialog.checkStarted(); }
+bool atOnce(UpdateDialog&) { return true; }
+void leaveOpen(UpdateDialog&) {}
+
+// What the dialog showed when the driver acted, and how it ended.
+struct Seen {
+    wxString title;
+    wxString status;
+    wxString button;
+    bool buttonEnabled = false;
+    bool open = false;
+    int result = wxID_NONE;
+    bool newVersionFound = false;
+    bool checkStarted = false;
+};
+
+wxString statusOf(wxDialog& dialog)
+{
+    return static_cast<wxStaticText*>(dialog.FindWindow(UpdateDialog::kStatusId))->GetLabelText();
+}
+
+wxButton* buttonOf(wxDialog& dialog)
+{
+    return static_cast<wxButton*>(dialog.FindWindow(UpdateDialog::kButtonId));
+}
+
+const HttpTimeouts kQuick{1000ms, 2000ms};
+
+class UpdateDialogTest : public ::testing::Test {
+protected:
+    UpdateDialogTest()
+    {
+        std::filesystem::copy_file(std::filesystem::path(GLIMTAGS_RESOURCES) / "English.lan",
+                                   start.path() / "English.lan");
+        // A proxy configured on the test machine must not take the requests to 127.0.0.1.
+        setenv("no_proxy", "127.0.0.1", 1);
+        glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
+            launched.push_back(target);
+            return glimtags::platform::kOpenStarted;
+        });
+    }
+    ~UpdateDialogTest() override
+    {
+        glimtags::platform::setDocumentOpenerForTesting(nullptr);
+        glimtags::platform::setHttpFaultForTesting({});
+    }
+
+    // Runs a dialog on the address; when it is ready the driver notes what it
+    // shows and then does the closing act.
+    Seen run(const std::string& address, UpdateDriver::Ready ready, UpdateDriver::Act close,
+             const std::vector<const wxModalExpectation*>& expectations = {}, HttpTimeouts timeouts = kQuick,
+             const std::string& languageFile = "English.lan")
+    {
+        Seen seen;
+        UpdateHook hook(__FILE__, __LINE__, __func__);
+        for (const wxModalExpectation* expectation : expectations)
+            hook.AddExpectation(*expectation);
+        UpdateDialog dialog(nullptr, languageFile, UpdateSource{address, timeouts});
+        const UpdateDriver driver(hook, ready, [&](UpdateDialog& shown) {
+            seen.title = shown.GetTitle();
+            seen.status = statusOf(shown);
+            seen.button = buttonOf(shown)->GetLabel();
+            seen.buttonEnabled = buttonOf(shown)->IsEnabled();
+            seen.open = shown.IsModal();
+            close(shown);
+        });
+        seen.result = dialog.ShowModal();
+        hook.CheckUnmetExpectations();
+        seen.newVersionFound = dialog.newVersionFound();
+        seen.checkStarted = dialog.checkStarted();
+        return seen;
+    }
+
+    static void clickTheButton(UpdateDialog& dialog) { glimtags::test::clickCentre(buttonOf(dialog)); }
+    static void pressEnter(UpdateDialog& dialog) { glimtags::test::pressKeyIn(&dialog, WXK_RETURN); }
+    static void pressEscape(UpdateDialog& dialog) { glimtags::test::pressKeyIn(&dialog, WXK_ESCAPE); }
+
+    TempDir start;
+    WorkingDirectory inStart{start.path()};
+    std::vector<std::string> launched;
+};
+
+TEST_F(UpdateDialogTest, OpensWaitingAndEscapeBeforeTheFirstTickMakesNoRequest)
+{
+    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\"\nLowVersion \"0\"\n"));
+    const Seen seen = run(server.address("/quorvant/Glimtags/GTUpdate.nfo"), atOnce, pressEscape);
+    EXPECT_EQ(seen.title, "Glimtags Update");
+    EXPECT_EQ(seen.status, "");
+    EXPECT_EQ(seen.button, "&Close");
+    EXPECT_FALSE(seen.buttonEnabled);
+    EXPECT_EQ(seen.result, wxID_CANCEL);
+    EXPECT_FALSE(seen.checkStarted);
+    // Well past the first tick, the closed dialog has still asked nothing.
+    glimtags::test::runEventsFor(UpdateDialog::kStartDelayMs + 200);
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(UpdateDialogTest, EnterBeforeTheFirstTickClosesAsOkWithoutARequest)
+{
+    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\"\nLowVersion \"0\"\n"));
+    const Seen seen = run(server.address("/file"), atOnce, pressEnter);
+    EXPECT_EQ(seen.result, wxID_OK);
+    glimtags::test::runEventsFor(UpdateDialog::kStartDelayMs + 200);
+    EXPECT_TRUE(server.requests().empty());
+    EXPECT_FALSE(seen.newVersionFound);
+}
+
+TEST_F(UpdateDialogTest, TheOutcomeOfEachUpdateInformation)
+{
+    struct Case {
+        std::string body;
+        const char* status;
+        const char* button;
+        bool newVersion;
+    };
+    const char* none = "No newer version: you are 100% up to date.";
+    const Case cases[] = {
+        {"HighVersion \"1\"\r\nLowVersion \"8\"\r\n", none, "&Close", false},
+        {"HighVersion \"1\"\r\nLowVersion \"9\"\r\n", "Version 1.9 is out: press Update to get it!", "&Update", true},
+        {"HighVersion \"2\"\r\nLowVersion \"0\"\r\n", "Version 2.0 is out: press Update to get it!", "&Update", true},
+        // Keys in any case, anywhere, in any order.
+        {"lowversion \"1\" xhighversionx \"3\"", "Version 3.1 is out: press Update to get it!", "&Update", true},
+        {"HighVersion \"\"\nLowVersion \"9\"\n", none, "&Close", false},
+        {"HighVersion \"1\"\n", none, "&Close", false},
+        {"HighVersion \"1.9\"\n", none, "&Close", false},
+        {"HighVersion \"1.9\"\nLowVersion \"9\"\n", "Version 1.9 is out: press Update to get it!", "&Update", true},
+        {"", "No update information was found on the server.", "&Close", false},
+        // The text ends at a zero byte.
+        {"Version\0HighVersion \"2\""s, "No update information was found on the server.", "&Close", false},
+    };
+    for (const Case& c : cases) {
+        const std::string& body = c.body;
+        const HttpTestServer server(HttpTestServer::response(200, body));
+        const Seen seen = run(server.address("/quorvant/Glimtags/GTUpdate.nfo"), checked, clickTheButton);
+        EXPECT_EQ(seen.status, c.status) << body;
+        EXPECT_EQ(seen.button, c.button) << body;
+        EXPECT_TRUE(seen.buttonEnabled) << body;
+        EXPECT_EQ(seen.newVersionFound, c.newVersion) << body;
+        EXPECT_EQ(seen.result, wxID_OK) << body;
+        ASSERT_EQ(server.requests().size(), 1u) << body;
+        EXPECT_TRUE(server.requests()[0].starts_with("GET /quorvant/Glimtags/GTUpdate.nfo HTTP/1.1\r\n"));
+    }
+}
+
+TEST_F(UpdateDialogTest, AnErrorPageWithoutTheKeyMeansNoUpdateFile)
+{
+    const HttpTestServer server(
+        HttpTestServer::response(404, "<html><head><title>404 Not Found</title></head><body>Not Found</body></html>"));
+    const Seen seen = run(server.address("/quorvant/Glimtags/GTUpdate.nfo"), checked, pressEnter);
+    EXPECT_EQ(seen.status, "No update information was found on the server.");
+    EXPECT_EQ(seen.button, "&Close");
+    EXPECT_TRUE(seen.buttonEnabled);
+    EXPECT_EQ(seen.result, wxID_OK);
+    EXPECT_FALSE(seen.newVersionFound);
+}
+
+TEST_F(UpdateDialogTest, ARefusedConnectionKeepsTheDialogOpenWithTheCloseButton)
+{
+    const Seen seen = run(HttpTestServer::refusedAddress("/quorvant/Glimtags/GTUpdate.nfo"), checked, clickTheButton);
+    EXPECT_EQ(seen.status, "Unable to connect to the update server.");
+    EXPECT_TRUE(seen.open);
+    EXPECT_TRUE(seen.buttonEnabled);
+    EXPECT_EQ(seen.button, "&Close");
+    EXPECT_EQ(seen.result, wxID_OK);
+    EXPECT_FALSE(seen.newVersionFound);
+}
+
+TEST_F(UpdateDialogTest, AServerThatNeverAnswersEndsWithTheTimeout)
+{
+    const HttpTestServer server("", HttpTestServer::Behaviour::NeverAnswer);
+    const wxStopWatch watch;
+    const Seen seen = run(server.address("/quorvant/Glimtags/GTUpdate.nfo"), checked, pressEscape, {},
+                          HttpTimeouts{500ms, 800ms});
+    EXPECT_LT(watch.Time(), 4000);
+    EXPECT_GE(watch.Time(), UpdateDialog::kStartDelayMs + 800);
+    EXPECT_EQ(seen.status, "Unable to connect to the update server.");
+    EXPECT_TRUE(seen.open);
+    EXPECT_TRUE(seen.buttonEnabled);
+    EXPECT_EQ(seen.result, wxID_CANCEL);
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(UpdateDialogTest, AnErrorWithoutDescriptionIsAMessageThatClosesTheDialog)
+{
+    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\""));
+    glimtags::platform::setHttpFaultForTesting({.requestError = 100000});
+    wxString text;
+    long style = 0;
+    const ExpectMessage message(wxID_OK, &text, &style);
+    const Seen seen = run(server.address("/file"), atOnce, leaveOpen, {&message});
+    EXPECT_EQ(text, "An unknown error occurred while looking for updates.");
+    EXPECT_TRUE(style & wxICON_WARNING);
+    EXPECT_EQ(seen.result, wxID_CANCEL);
+    EXPECT_TRUE(seen.checkStarted);
+    EXPECT_FALSE(seen.newVersionFound);
+}
+
+TEST_F(UpdateDialogTest, AClientThatCannotOpenIsAMessageAndNoCheck)
+{
+    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\""));
+    glimtags::platform::setHttpFaultForTesting({.openFails = true, .requestError = {}});
+    wxString text;
+    long style = 0;
+    const ExpectMessage message(wxID_OK, &text, &style);
+    const Seen seen = run(server.address("/file"), checked, leaveOpen, {&message});
+    EXPECT_EQ(text, "Unable to open an Internet connection.");
+    EXPECT_TRUE(style & wxICON_WARNING);
+    EXPECT_EQ(seen.result, wxID_CANCEL);
+    EXPECT_FALSE(seen.checkStarted);
+    glimtags::test::runEventsFor(UpdateDialog::kStartDelayMs + 200);
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(UpdateDialogTest, TheStatusTextIsCutAt255Characters)
+{
+    const std::string longText(300, 'v');
+    TempDir folder;
+    const std::string language = folder.write("Long.lan", "UPDATEDLG_FOUNDNEWVERSION \"%d.%d " + longText + "\"\n");
+    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"12\" LowVersion \"34\""));
+    const Seen seen = run(server.address("/file"), checked, pressEnter, {}, kQuick, language);
+    EXPECT_EQ(seen.status, ("12.34 " + longText).substr(0, 255));
+    // Keys the file lacks give empty texts, the title and the button caption included.
+    EXPECT_EQ(seen.title, "");
+    EXPECT_EQ(seen.button, "");
+}
+
+TEST_F(UpdateDialogTest, TheCommandOpensTheOnlineCentreAfterANewVersionHoweverTheDialogCloses)
+{
+    struct Case {
+        const char* body;
+        UpdateDriver::Act close;
+        std::vector<std::string> opened;
+    };
+    const std::vector<std::string> centre{glimtags::kOnlineCentreAddress};
+    const Case cases[] = {
+        {"HighVersion \"1\" LowVersion \"9\"", pressEnter, centre},
+        {"HighVersion \"1\" LowVersion \"9\"", clickTheButton, centre},
+        {"HighVersion \"1\" LowVersion \"9\"", pressEscape, centre},
+        {"HighVersion \"1\" LowVersion \"8\"", pressEnter, {}},
+        {"no information", clickTheButton, {}},
+    };
+    for (const Case& c : cases) {
+        const HttpTestServer server(HttpTestServer::response(200, c.body));
+        launched.clear();
+        UpdateHook hook(__FILE__, __LINE__, __func__);
+        const UpdateDriver driver(hook, checked, c.close);
+        glimtags::runUpdateCommand(nullptr, "English.lan", UpdateSource{server.address("/file"), kQuick});
+        EXPECT_EQ(launched, c.opened) << c.body;
+        EXPECT_EQ(server.requests().size(), 1u) << c.body;
+    }
+}
+
+TEST_F(UpdateDialogTest, TheCommandOpensNothingWhenTheServerCannotBeReached)
+{
+    UpdateHook hook(__FILE__, __LINE__, __func__);
+    const UpdateDriver driver(hook, checked, pressEnter);
+    glimtags::runUpdateCommand(nullptr, "English.lan",
+                               UpdateSource{HttpTestServer::refusedAddress("/file"), kQuick});
+    EXPECT_TRUE(launched.empty());
+}
+
+} // namespace
