@@ -1,5 +1,6 @@
 #include "gui/editor_fixture.h"
 
+#include "gui/dialog_expectations.h"
 #include "ui/control_ids.h"
 #include "ui/name_box.h"
 
@@ -236,4 +237,47 @@ TEST_F(OptionCommandsTest, NewBackgroundIsStoredAndDrawn)
     const glimtags::test::Rgb corner = previewPixel(560, 20);
     EXPECT_GT(corner.red, 240);
     EXPECT_GT(corner.blue, 240);
+}
+
+TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndStoresNothingWhenBothAreCancelled)
+{
+    std::filesystem::create_directories(home.path() / ".openarena" / "baseoa");
+    const std::string expectedPreset = (home.path() / ".openarena" / "baseoa").string();
+    for (int run = 0; run < 2; ++run) {
+        std::string preset;
+        GT_TEST_DIALOG(startEditor(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                       wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL, std::nullopt, &preset));
+        EXPECT_EQ(preset, expectedPreset) << "the existing per-user game folder is offered";
+        EXPECT_EQ(window->settings().q3Path, expectedPreset) << "and used for this run";
+        EXPECT_EQ(fileText(settingsPath()).find("q3Path"), std::string::npos);
+        EXPECT_EQ(fileText(settingsPath()).find("Language"), std::string::npos);
+        window->Destroy();
+        EXPECT_TRUE(editorEnded());
+    }
+}
+
+TEST_F(OptionCommandsTest, GamePathConfirmedAtFirstRunIsStored)
+{
+    storeSetting("Language", "English.lan");
+    const std::string chosen = (home.path() / "games" / "baseq3").string();
+    GT_TEST_DIALOG(startEditor(), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, chosen), ExpectMessage(wxID_YES));
+    EXPECT_TRUE(std::filesystem::is_directory(chosen));
+    EXPECT_EQ(window->settings().q3Path, chosen);
+    EXPECT_NE(fileText(settingsPath()).find("q3Path=" + chosen), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, GamePathCommandStoresOnOkOnly)
+{
+    storeUsualSettings();
+    startEditor();
+    const std::string before = window->settings().q3Path;
+    std::string opened;
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
+    EXPECT_EQ(opened, before) << "the dialog opens on the current path";
+    EXPECT_EQ(window->settings().q3Path, before);
+
+    const std::string other = home.path().string();
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, other));
+    EXPECT_EQ(window->settings().q3Path, other);
+    EXPECT_NE(fileText(settingsPath()).find("q3Path=" + other + "\n"), std::string::npos);
 }
