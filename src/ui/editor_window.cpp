@@ -1,6 +1,7 @@
 #include "ui/editor_window.h"
 
 #include "core/language_table.h"
+#include "dialogs/help_commands.h"
 #include "embedded_resources.h"
 #include "core/palette.h"
 #include "platform/beep.h"
@@ -185,6 +186,30 @@ void EditorWindow::bindCommands()
     bindBoth(&EditorWindow::OnGamePath, ids::MenuGamePath, 0);
     bindBoth(&EditorWindow::OnSetLanguage, ids::MenuLanguage, 0);
     bindBoth(&EditorWindow::OnSetBackground, ids::MenuSetBackground, 0);
+    bindBoth(&EditorWindow::OnHelpContents, ids::MenuContents, 0);
+    bindBoth(&EditorWindow::OnAbout, ids::MenuAbout, 0);
+    bindBoth(&EditorWindow::OnOnlineCentre, ids::MenuOnlineCentre, 0);
+    bindBoth(&EditorWindow::OnUpdate, ids::MenuUpdate, 0);
+}
+
+void EditorWindow::OnHelpContents(wxCommandEvent&)
+{
+    runHelpContents(this, settings_.Language);
+}
+
+void EditorWindow::OnAbout(wxCommandEvent&)
+{
+    runAboutCommand(this, settings_.Language);
+}
+
+void EditorWindow::OnOnlineCentre(wxCommandEvent&)
+{
+    runOnlineCentre();
+}
+
+void EditorWindow::OnUpdate(wxCommandEvent&)
+{
+    runUpdateCommand(this, settings_.Language);
 }
 
 void EditorWindow::start()

@@ -90,6 +90,12 @@ private:
     // The Exit question; true when the editor may end.
     bool mayEnd();
 
+    // Help commands.
+    void OnHelpContents(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnOnlineCentre(wxCommandEvent& event);
+    void OnUpdate(wxCommandEvent& event);
+
     void OnSwatch(wxCommandEvent& event);
     void OnSpecialChar(wxCommandEvent& event);
 
