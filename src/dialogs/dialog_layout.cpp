@@ -1,5 +1,7 @@
 #include "dialogs/dialog_layout.h"
 
+#include "platform/dialog_units.h"
+
 #include <wx/window.h>
 
 #include <algorithm>
@@ -7,8 +9,8 @@
 namespace glimtags {
 namespace {
 
-int pixelsAcross(int units) { return units * 3 / 2; }
-int pixelsDown(int units) { return units * 13 / 8; }
+using platform::unitsAcross;
+using platform::unitsDown;
 
 } // namespace
 
@@ -24,7 +26,7 @@ void DialogLayout::place(wxWindow* control, int x, int y, int width, int height,
         rowGrowth_ = 0;
         rowTop_ = y;
     }
-    wxRect rect(pixelsAcross(x), pixelsDown(y) + pushedDown_, pixelsAcross(width), pixelsDown(height));
+    wxRect rect(unitsAcross(x), unitsDown(y) + pushedDown_, unitsAcross(width), unitsDown(height));
     if (needed.x > rect.width) {
         rect.x -= (needed.x - rect.width) / 2;
         rect.width = needed.x;
@@ -38,7 +40,7 @@ void DialogLayout::place(wxWindow* control, int x, int y, int width, int height,
 
 wxSize DialogLayout::clientSize(int width, int height) const
 {
-    return wxSize(pixelsAcross(width), pixelsDown(height) + pushedDown_ + rowGrowth_);
+    return wxSize(unitsAcross(width), unitsDown(height) + pushedDown_ + rowGrowth_);
 }
 
 } // namespace glimtags

@@ -1,5 +1,7 @@
 #include "dialogs/game_path_dialog.h"
 
+#include "platform/dialog_units.h"
+
 #include "core/folder_path.h"
 #include "core/language_table.h"
 #include "dialogs/folder_browser.h"
@@ -16,9 +18,8 @@
 namespace glimtags {
 namespace {
 
-// Dialog units of 6 x 13 pixels.
-int unitsX(int x) { return x * 3 / 2; }
-int unitsY(int y) { return y * 13 / 8; }
+using platform::unitsAcross;
+using platform::unitsDown;
 
 // GTK's controls need more room than the units give them.
 wxSize atLeastBest(const wxWindow* control, wxSize size)
@@ -68,26 +69,26 @@ void GamePathDialog::localise()
 // wider controls widen the dialog.
 void GamePathDialog::layOut()
 {
-    const int margin = unitsX(4);
-    const wxSize promptSize = atLeastBest(prompt_, wxSize(unitsX(240), unitsY(12)));
+    const int margin = unitsAcross(4);
+    const wxSize promptSize = atLeastBest(prompt_, wxSize(unitsAcross(240), unitsDown(12)));
 
-    const int fieldTop = unitsY(4) + promptSize.y + unitsY(4);
-    const wxSize browseSize = atLeastBest(browse_, wxSize(unitsX(50), unitsY(14)));
-    const int fieldHeight = std::max({unitsY(14), pathField_->GetBestSize().y, browseSize.y});
-    pathField_->SetSize(margin, fieldTop, unitsX(176), fieldHeight);
-    browse_->SetSize(unitsX(184), fieldTop, browseSize.x, fieldHeight);
+    const int fieldTop = unitsDown(4) + promptSize.y + unitsDown(4);
+    const wxSize browseSize = atLeastBest(browse_, wxSize(unitsAcross(50), unitsDown(14)));
+    const int fieldHeight = std::max({unitsDown(14), pathField_->GetBestSize().y, browseSize.y});
+    pathField_->SetSize(margin, fieldTop, unitsAcross(176), fieldHeight);
+    browse_->SetSize(unitsAcross(184), fieldTop, browseSize.x, fieldHeight);
 
-    const int buttonTop = fieldTop + fieldHeight + unitsY(10);
-    const wxSize buttonSize = atLeastBest(cancel_, atLeastBest(ok_, wxSize(unitsX(50), unitsY(14))));
-    ok_->SetSize(unitsX(67), buttonTop, buttonSize.x, buttonSize.y);
-    cancel_->SetSize(std::max(unitsX(123), ok_->GetRect().GetRight() + 1 + unitsX(6)), buttonTop, buttonSize.x,
+    const int buttonTop = fieldTop + fieldHeight + unitsDown(10);
+    const wxSize buttonSize = atLeastBest(cancel_, atLeastBest(ok_, wxSize(unitsAcross(50), unitsDown(14))));
+    ok_->SetSize(unitsAcross(67), buttonTop, buttonSize.x, buttonSize.y);
+    cancel_->SetSize(std::max(unitsAcross(123), ok_->GetRect().GetRight() + 1 + unitsAcross(6)), buttonTop, buttonSize.x,
                      buttonSize.y);
 
-    const int width = std::max({unitsX(248), margin + promptSize.x + margin, browse_->GetRect().GetRight() + 1 + margin,
+    const int width = std::max({unitsAcross(248), margin + promptSize.x + margin, browse_->GetRect().GetRight() + 1 + margin,
                                 cancel_->GetRect().GetRight() + 1 + margin});
     // The prompt spans the dialog so that its centred text stays centred.
-    prompt_->SetSize(margin, unitsY(4), width - 2 * margin, promptSize.y);
-    SetClientSize(width, buttonTop + buttonSize.y + unitsY(5));
+    prompt_->SetSize(margin, unitsDown(4), width - 2 * margin, promptSize.y);
+    SetClientSize(width, buttonTop + buttonSize.y + unitsDown(5));
 }
 
 void GamePathDialog::OnBrowse(wxCommandEvent&)

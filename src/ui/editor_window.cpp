@@ -5,6 +5,7 @@
 #include "embedded_resources.h"
 #include "core/palette.h"
 #include "platform/beep.h"
+#include "platform/dialog_units.h"
 #include "platform/embedded_picture.h"
 #include "platform/gl_surface.h"
 #include "platform/message_box.h"
@@ -30,9 +31,9 @@
 namespace glimtags {
 namespace {
 
-// The layout keeps the proportions of a dialog of 412 x 223 units of 6 x 13 pixels.
-wxPoint units(int x, int y) { return wxPoint(x * 3 / 2, y * 13 / 8); }
-wxSize unitSize(int width, int height) { return wxSize(width * 3 / 2, height * 13 / 8); }
+using platform::unitSize;
+// The layout keeps the proportions of a dialog of 412 x 223 units.
+wxPoint units(int x, int y) { return platform::unitPoint(x, y); }
 
 struct Swatch {
     int id;
