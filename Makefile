@@ -34,3 +34,12 @@ fuzz: deps
 	@fuzz/install-deps
 	@CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Installed tree (PREFIX=/some/where to move it) and the Debian package in $(BUILD).
+PREFIX ?= /usr/local
+.PHONY: install package
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+package: build
+	cmake --build $(BUILD) --target package

@@ -1,0 +1,233 @@
+"""The installed tree is complete: installed into a fresh prefix, the launcher's command
+started in the launcher's folder shows the editor with its preview background and glyphs.
+
+Usage (under an X server, e.g. xvfb-run): installed_tree_test.py CMAKE BUILD_DIR
+"""
+import os
+import re
+import shlex
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+CMAKE, BUILD_DIR = sys.argv[1:3]
+
+DATA_FILES = ["English.lan", "Espanol.lan", "Deutsch.lan", "Francais.lan",
+              "Font.TGA", "BackGrnd.TGA", "Glimtags.chm"]
+ICON_SIZES = [16, 32, 48, 256]
+PREVIEW_SIZE = (576, 228)
+CLEAR_COLOUR = (118, 180, 142)  # what the preview shows when the background picture is missing
+WINDOW_TITLE = "Glimtags Editor"
+TYPED_NAME = "^1WWMM^3WWMM"  # wide glyphs, so a solid square and a letter differ clearly
+WAIT_SECONDS = 90  # sanitizer builds start slowly
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
+
+
+def read_ppm(path):
+    """Width, height and the RGB triples of a binary PPM (P6, maxval 255)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos)
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    magic, width, height, maxval = fields[0], int(fields[1]), int(fields[2]), int(fields[3])
+    assert magic == b"P6" and maxval == 255, f"unexpected picture format {magic} {maxval}"
+    pixels = data[pos + 1:pos + 1 + 3 * width * height]
+    return width, height, [tuple(pixels[i:i + 3]) for i in range(0, len(pixels), 3)]
+
+
+def near(colour, reference, tolerance):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, reference))
+
+
+def is_red(c):
+    return c[0] > 140 and c[1] < 90 and c[2] < 90
+
+
+def is_yellow(c):
+    return c[0] > 140 and c[1] > 140 and c[2] < 90
+
+
+def is_dark(c):
+    return max(c) < 80
+
+
+def bounding_box(width, pixels, predicate):
+    points = [(i % width, i // width) for i, c in enumerate(pixels) if predicate(c)]
+    if not points:
+        return None
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return min(xs), min(ys), max(xs) + 1, max(ys) + 1
+
+
+def desktop_entry(path):
+    entry, group = {}, None
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if line.startswith("["):
+                group = line
+            elif group == "[Desktop Entry]" and "=" in line and not line.startswith("#"):
+                key, value = line.split("=", 1)
+                entry[key.strip()] = value.strip()
+    return entry
+
+
+class InstalledTree(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.root = tempfile.mkdtemp(prefix="glimtags-install-")
+        cls.prefix = os.path.join(cls.root, "prefix")
+        run(CMAKE, "--install", BUILD_DIR, "--prefix", cls.prefix)
+        applications = os.path.join(cls.prefix, "share", "applications")
+        launchers = os.listdir(applications)
+        assert len(launchers) == 1 and launchers[0].endswith(".desktop"), f"launchers: {launchers}"
+        cls.desktop_id = launchers[0][:-len(".desktop")]
+        cls.launcher = os.path.join(applications, launchers[0])
+        cls.metainfo = os.path.join(cls.prefix, "share", "metainfo", cls.desktop_id + ".metainfo.xml")
+        cls.entry = desktop_entry(cls.launcher)
+        cls.process = None
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.process is not None and cls.process.poll() is None:
+            cls.process.send_signal(signal.SIGTERM)
+            try:
+                cls.process.wait(10)
+            except subprocess.TimeoutExpired:
+                cls.process.kill()
+                cls.process.wait()
+        shutil.rmtree(cls.root, ignore_errors=True)
+
+    def test_tree_holds_program_data_icons_and_launcher(self):
+        expected = [os.path.join("bin", "glimtags")]
+        expected += [os.path.join("share", "glimtags", name) for name in DATA_FILES]
+        expected += [os.path.join("share", "icons", "hicolor", f"{s}x{s}", "apps", self.desktop_id + ".png")
+                     for s in ICON_SIZES]
+        missing = [p for p in expected if not os.path.isfile(os.path.join(self.prefix, p))]
+        self.assertEqual(missing, [])
+        self.assertTrue(os.access(os.path.join(self.prefix, "bin", "glimtags"), os.X_OK))
+        for size in ICON_SIZES:
+            icon = os.path.join(self.prefix, "share", "icons", "hicolor", f"{size}x{size}", "apps",
+                                self.desktop_id + ".png")
+            self.assertEqual(run("identify", "-format", "%wx%h", icon), f"{size}x{size}")
+
+    def test_launcher_points_into_the_prefix(self):
+        self.assertEqual(shlex.split(self.entry["Exec"]), [os.path.join(self.prefix, "bin", "glimtags")])
+        self.assertEqual(self.entry["Path"], os.path.join(self.prefix, "share", "glimtags"))
+        self.assertEqual(self.entry["Icon"], self.desktop_id)
+
+    def test_launcher_and_metainfo_validate(self):
+        for command in (["desktop-file-validate", self.launcher],
+                        ["appstreamcli", "validate", "--no-net", self.metainfo]):
+            result = subprocess.run(command, capture_output=True, text=True)
+            self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_launched_editor_draws_background_and_glyphs(self):
+        preview = self.start_editor()
+        self.wait_for(lambda: self.background_shown(self.capture(preview)), "the preview background")
+        empty = self.capture(preview)
+        self.assert_background(empty)
+
+        run("xdotool", "mousemove", str(preview[0] + 20), str(preview[1] + 20))
+        run("xdotool", "type", "--delay", "80", TYPED_NAME)
+        self.wait_for(lambda: any(is_yellow(c) for c in self.capture(preview)[2]), "the typed name")
+        time.sleep(1)
+        named = self.capture(preview)
+        self.assert_glyphs(empty, named)
+
+    def start_editor(self):
+        home = os.path.join(self.root, "home")
+        game = os.path.join(home, ".q3a", "baseq3")
+        os.makedirs(game)
+        settings = os.path.join(home, ".config", "Quorvant")
+        os.makedirs(settings)
+        with open(os.path.join(settings, "GLiMTaGS EDiToR.conf"), "w") as f:
+            f.write(f"[v1.7]\nLanguage=English.lan\nq3Path={game}\n")
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("XDG_CONFIG_HOME", "WAYLAND_DISPLAY")}
+        env["HOME"] = home
+        env["ASAN_OPTIONS"] = "detect_leaks=0"
+        command = [arg for arg in shlex.split(self.entry["Exec"]) if not re.fullmatch(r"%[a-zA-Z]", arg)]
+        type(self).process = subprocess.Popen(command, cwd=self.entry["Path"], env=env,
+                                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.wait_for(lambda: self.preview_place() is not None, "the editor window and its preview")
+        return self.preview_place()
+
+    def preview_place(self):
+        """Left and top of the preview window on the screen, once the editor window is mapped."""
+        self.assertIsNone(self.process.poll(), "the editor ended on its own")
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", WINDOW_TITLE],
+                               capture_output=True, text=True)
+        if found.returncode != 0 or not found.stdout.strip():
+            return None
+        tree = run("xwininfo", "-root", "-tree")
+        width, height = PREVIEW_SIZE
+        match = re.search(rf"\s{width}x{height}[+-]\d+[+-]\d+\s+\+(\d+)\+(\d+)", tree)
+        return (int(match.group(1)), int(match.group(2))) if match else None
+
+    def capture(self, place):
+        path = os.path.join(self.root, "preview.ppm")
+        width, height = PREVIEW_SIZE
+        run("import", "-window", "root", "-crop", f"{width}x{height}+{place[0]}+{place[1]}", "+repage", "-depth", "8", path)
+        return read_ppm(path)
+
+    def wait_for(self, condition, what):
+        deadline = time.monotonic() + WAIT_SECONDS
+        while not condition():
+            if time.monotonic() > deadline:
+                self.fail(f"timed out waiting for {what}")
+            time.sleep(0.5)
+
+    @staticmethod
+    def background_shown(picture):
+        pixels = picture[2]
+        return sum(1 for c in pixels if near(c, CLEAR_COLOUR, 12)) < len(pixels) // 20
+
+    def assert_background(self, picture):
+        width, height, pixels = picture
+        self.assertEqual((width, height), PREVIEW_SIZE)
+        clear = sum(1 for c in pixels if near(c, CLEAR_COLOUR, 12))
+        self.assertLess(clear, len(pixels) // 20, "the preview shows the clear colour, not the background")
+        # The background is a textured picture, not one flat colour.
+        self.assertGreater(len(set(pixels)), 64)
+
+    def assert_glyphs(self, empty, named):
+        width, _, before = empty
+        after = named[2]
+        changed = sum(1 for a, b in zip(before, after) if not near(a, b, 24))
+        self.assertGreater(changed, 400, "typing the name changed almost nothing in the preview")
+        for colour, predicate in (("red", is_red), ("yellow", is_yellow)):
+            box = bounding_box(width, after, predicate)
+            self.assertIsNotNone(box, f"no {colour} glyphs")
+            left, top, right, bottom = box
+            # Four glyphs of one colour: a strip about one cell high and four cells wide.
+            self.assertLess(bottom - top, 40, f"{colour} glyphs spread over {box}")
+            self.assertGreater(right - left, 3 * (bottom - top), f"{colour} glyphs in {box}")
+            cells = [after[y * width + x] for y in range(top, bottom) for x in range(left, right)]
+            lit = sum(1 for c in cells if predicate(c))
+            dark = sum(1 for c in cells if is_dark(c))
+            # Letters leave the background between their strokes; solid squares would not.
+            self.assertGreater(lit, len(cells) // 10, f"{colour} glyphs too faint in {box}")
+            self.assertLess(lit, len(cells) * 7 // 10, f"{colour} glyphs are solid blocks in {box}")
+            self.assertGreater(dark, len(cells) // 5, f"no background between {colour} strokes in {box}")
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])
