@@ -61,6 +61,15 @@ TEST_F(EditorWindowTest, LayoutAndPreviewSize)
         EXPECT_TRUE(icons.GetIconOfExactSize(size).IsOk()) << size;
 }
 
+TEST_F(EditorWindowTest, EnterAndEscapeLeaveTheWindowOpen)
+{
+    typeText("ab");
+    pressKey(WXK_RETURN);
+    pressKey(WXK_ESCAPE);
+    EXPECT_FALSE(editorEnded());
+    EXPECT_EQ(boxBytes(), "ab");
+}
+
 TEST_F(EditorWindowTest, NameLongerFrom36WithABeepOnEveryChange)
 {
     typeText(std::string(35, 'a'));
