@@ -59,6 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The help file and web addresses open in the desktop's own viewers.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm")
+# fonts-symbola draws the control pictures that stand for bytes 1-31 in the name box.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://glimtags.quorvant.example/glimtags")
 include(CPack)
