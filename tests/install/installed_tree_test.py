@@ -164,8 +164,7 @@ class InstalledTree(unittest.TestCase):
                if k not in ("XDG_CONFIG_HOME", "WAYLAND_DISPLAY")}
         env["HOME"] = home
         env["ASAN_OPTIONS"] = "detect_leaks=0"
-        command = [arg for arg in shlex.split(self.entry["Exec"]) if not re.fullmatch(r"%[a-zA-Z]", arg)]
-        type(self).process = subprocess.Popen(command, cwd=self.entry["Path"], env=env,
+        type(self).process = subprocess.Popen(shlex.split(self.entry["Exec"]), cwd=self.entry["Path"], env=env,
                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wait_for(lambda: self.preview_place() is not None, "the editor window and its preview")
         return self.preview_place()
