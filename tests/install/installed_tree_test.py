@@ -116,16 +116,14 @@ class InstalledTree(unittest.TestCase):
         shutil.rmtree(cls.root, ignore_errors=True)
 
     def test_tree_holds_program_data_icons_and_launcher(self):
-        expected = [os.path.join("bin", "glimtags")]
-        expected += [os.path.join("share", "glimtags", name) for name in DATA_FILES]
-        expected += [os.path.join("share", "icons", "hicolor", f"{s}x{s}", "apps", self.desktop_id + ".png")
-                     for s in ICON_SIZES]
-        missing = [p for p in expected if not os.path.isfile(os.path.join(self.prefix, p))]
-        self.assertEqual(missing, [])
-        self.assertTrue(os.access(os.path.join(self.prefix, "bin", "glimtags"), os.X_OK))
-        for size in ICON_SIZES:
-            icon = os.path.join(self.prefix, "share", "icons", "hicolor", f"{size}x{size}", "apps",
-                                self.desktop_id + ".png")
+        icons = {size: os.path.join(self.prefix, "share", "icons", "hicolor", f"{size}x{size}", "apps",
+                                    self.desktop_id + ".png") for size in ICON_SIZES}
+        expected = [os.path.join(self.prefix, "bin", "glimtags")]
+        expected += [os.path.join(self.prefix, "share", "glimtags", name) for name in DATA_FILES]
+        expected += icons.values()
+        self.assertEqual([p for p in expected if not os.path.isfile(p)], [])
+        self.assertTrue(os.access(expected[0], os.X_OK))
+        for size, icon in icons.items():
             self.assertEqual(run("identify", "-format", "%wx%h", icon), f"{size}x{size}")
 
     def test_launcher_points_into_the_prefix(self):
