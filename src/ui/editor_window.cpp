@@ -26,8 +26,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include <filesystem>
-
 namespace glimtags {
 namespace {
 
@@ -74,7 +72,6 @@ EditorWindow::EditorWindow(SettingsStore& store)
     , store_(store)
 {
     createControls();
-    startDirectory_ = std::filesystem::current_path().string();
     Bind(wxEVT_CLOSE_WINDOW, &EditorWindow::OnCloseWindow, this);
     if (!createPreview())
         return;
@@ -103,8 +100,11 @@ void EditorWindow::askFirstRunQuestions()
         setLanguage();
 
     // The game folder stands in for the missing path for this run only.
-    if (settings_.q3Path.empty() && !askGamePath(platform::userGameFolder()))
-        settings_.q3Path = platform::userGameFolder();
+    if (settings_.q3Path.empty()) {
+        const std::string gameFolder = platform::userGameFolder();
+        if (!askGamePath(gameFolder))
+            settings_.q3Path = gameFolder;
+    }
 }
 
 void EditorWindow::createControls()
@@ -159,8 +159,7 @@ void EditorWindow::createPalette()
     const GlyphPictures glyphs(kFontFile);
     for (std::size_t i = 0; i < std::size(kSpecialChars); ++i) {
         const SpecialChar& special = kSpecialChars[i];
-        const wxPoint centre = units(special.x, special.y) + wxPoint(4, 4);
-        new PictureButton(panel_, ids::FirstSpecialCharButton + static_cast<int>(i), centre - wxPoint(4, 4),
+        new PictureButton(panel_, ids::FirstSpecialCharButton + static_cast<int>(i), units(special.x, special.y),
                           wxSize(kPictureButtonSize, kPictureButtonSize), glyphs.picture(special.byte, kGlyphPictureSize));
     }
     Bind(wxEVT_BUTTON, &EditorWindow::OnSpecialChar, this, ids::FirstSpecialCharButton, ids::LastSpecialCharButton);
@@ -227,16 +226,16 @@ void EditorWindow::start()
     nameBox_->SetFocus();
 }
 
-bool EditorWindow::startScene()
+void EditorWindow::startScene()
 {
     if (!glContext_)
-        return false;
+        return;
     makePreviewCurrent();
+    // A background that fails here was chosen away or refused before; the scene runs without it.
     const wxSize size = previewCanvas_->GetClientSize();
-    const bool loaded = scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language) == 0;
+    scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language);
     sceneStarted_ = true;
     requestRepaint();
-    return loaded;
 }
 
 void EditorWindow::endEditor()
@@ -257,8 +256,8 @@ std::string EditorWindow::lookup(std::string_view key) const
 
 void EditorWindow::onNameChanged()
 {
-    const std::string bytes = nameBox_->boxBytes();
-    const NameText name(bytes.substr(0, NameText::kMaxBytes));
+    // The working copy keeps the first 255 bytes of whatever the box holds.
+    const NameText name(nameBox_->boxBytes());
     const PreviewState measured = previewStateFor(name);
     if (measured.nameLonger)
         platform::beep();

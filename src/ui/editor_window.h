@@ -51,7 +51,6 @@ public:
     bool nameLonger() const { return preview_.nameLonger; }
     bool inGameLimitExceeded() const { return preview_.inGameLimitExceeded; }
     bool previewReady() const { return sceneStarted_; }
-    bool quitRequested() const { return quitRequested_; }
     void makePreviewCurrent() const;
 
 private:
@@ -62,7 +61,7 @@ private:
     void askFirstRunQuestions();
     void onNameChanged();
     void paintPreview();
-    bool startScene();
+    void startScene();
     std::string lookup(std::string_view key) const;
     void showLanguageMessage(std::string_view key);
     void endEditor();
@@ -101,7 +100,6 @@ private:
 
     SettingsStore& store_;
     AppSettings settings_;
-    std::string startDirectory_;
     PreviewState preview_;
     bool quitRequested_ = false;
 
