@@ -41,7 +41,7 @@ public:
         fs::current_path(root_ / "start");
         store_ = std::make_unique<glimtags::platform::SettingsFile>(
             glimtags::platform::SettingsFile::userSettingsPath());
-        store_->writeText(glimtags::settings_key::Language, "English.lan");
+        (void)store_->writeText(glimtags::settings_key::Language, "English.lan");
         store_->writeText(glimtags::settings_key::q3Path, (root_ / "baseq3").string());
         for (const char* toggle : {glimtags::settings_key::AutoChecking, glimtags::settings_key::EnableStripe,
                                    glimtags::settings_key::EnableTextCursor, glimtags::settings_key::CharInfo,

@@ -23,14 +23,14 @@ inline constexpr const char* BackGrndImage = "BackGrnd Image";
 } // namespace settings_key
 
 // The per-user store of the options, one section of named integer and text values.
-// Reads give the default when a value is missing; failed writes are ignored.
+// Reads give the default when a value is missing; a write says whether it was kept.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual int readInteger(std::string_view key, int defaultValue) = 0;
     virtual std::string readText(std::string_view key, std::string_view defaultValue) = 0;
-    virtual void writeInteger(std::string_view key, int value) = 0;
-    virtual void writeText(std::string_view key, std::string_view value) = 0;
+    virtual bool writeInteger(std::string_view key, int value) = 0;
+    virtual bool writeText(std::string_view key, std::string_view value) = 0;
 };
 
 enum class Toggle { EnableStripe, EnableTextCursor, EndColorWhite, CharInfo, InGameLimit, AutoChecking };
@@ -52,7 +52,8 @@ struct AppSettings {
     void load(SettingsStore& store);
 
     bool isOn(Toggle option) const { return value(option) != 0; }
-    // Flips the option to 0 or 1, stores it at once and returns the new state.
+    // Flips the option to 0 or 1, stores it at once and returns the new state, which
+    // holds for this run even when the store could not keep it.
     bool toggle(Toggle option, SettingsStore& store);
 
     int& value(Toggle option);

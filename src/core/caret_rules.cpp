@@ -27,6 +27,8 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
         return {true, true};
     case BoxEvent::Up:
     case BoxEvent::Down:
+        // The box has no lines to move between; left to itself the key moves the focus away.
+        return {true, true};
     case BoxEvent::Home:
     case BoxEvent::End:
     case BoxEvent::ButtonDown:

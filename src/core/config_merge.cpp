@@ -19,12 +19,33 @@ std::size_t replacedEnd(std::string_view configuration, std::size_t match)
     return std::min(closing + 2, configuration.size());
 }
 
+// The first line that sets the variable: the search text at the line start, after
+// optional blanks, followed by a blank or a quote. A bind, a script line or a comment
+// that merely holds the text is left alone.
+std::size_t findSettingLine(std::string_view configuration, std::string_view searchText)
+{
+    for (std::size_t lineStart = 0; lineStart < configuration.size();) {
+        std::size_t at = lineStart;
+        while (at < configuration.size() && isBlank(configuration[at]))
+            ++at;
+        const std::size_t after = at + searchText.size();
+        if (after < configuration.size() && equalIgnoringCase(configuration.substr(at, searchText.size()), searchText) &&
+            (isBlank(configuration[after]) || configuration[after] == '"'))
+            return at;
+        const std::size_t lineFeed = configuration.find('\n', lineStart);
+        if (lineFeed == std::string_view::npos)
+            break;
+        lineStart = lineFeed + 1;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::string mergeIntoConfiguration(std::string_view configuration, NameType type, std::string_view mergeText)
 {
     const std::string searchText = "seta " + std::string(scriptVariable(type));
-    const std::size_t match = findIgnoringCase(configuration, searchText);
+    const std::size_t match = findSettingLine(configuration, searchText);
     std::string merged;
     if (match == std::string_view::npos) {
         merged.assign(configuration);

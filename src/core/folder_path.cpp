@@ -1,5 +1,6 @@
 #include "core/folder_path.h"
 
+#include "core/ascii_case.h"
 #include "core/message_format.h"
 
 #include <filesystem>
@@ -8,12 +9,16 @@
 namespace glimtags {
 namespace {
 
-bool isBlank(char c) { return c == '\t' || c == ' '; }
-
 bool pathExists(std::string_view path)
 {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
+bool isFolder(std::string_view path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::path(path), error);
 }
 
 void createFolder(std::string_view path)
@@ -73,8 +78,13 @@ int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const Languag
         showRejection(result, path, host, language);
         return result;
     }
-    if (pathExists(path))
-        return kFolderPathAccepted;
+    // A file where the folder should be would only make every save and merge fail later.
+    if (pathExists(path)) {
+        if (isFolder(path))
+            return kFolderPathAccepted;
+        showRejection(kFolderPathInvalid, path, host, language);
+        return kFolderPathInvalid;
+    }
     if (!host.askYesNo(formatMessage(language.lookup("PATHDLG_ERROR1"), {path})))
         return kFolderPathCreationDeclined;
     if (const int result = ProcessFolderPath(path, false); result != kFolderPathAccepted) {

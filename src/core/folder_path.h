@@ -39,7 +39,8 @@ public:
     virtual bool askYesNo(const std::string& question) = 0;
 };
 
-// Accepts a path that exists (as a folder or a file) or that the user lets it create.
+// Accepts a folder that exists or that the user lets it create; a path that names
+// something other than a folder is invalid.
 // Returns kFolderPathAccepted, the rejecting ProcessFolderPath result after its message,
 // or kFolderPathCreationDeclined. The texts are looked up when each message is shown.
 int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language);

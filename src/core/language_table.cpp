@@ -1,10 +1,10 @@
 #include "core/language_table.h"
 
 #include "core/ascii_case.h"
+#include "core/regular_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <system_error>
 #include <utility>
 
 namespace glimtags {
@@ -20,10 +20,14 @@ LanguageFailureHandler& failureHandler()
 
 std::string findQuotedValue(std::string_view text, std::string_view key)
 {
-    const std::size_t match = findIgnoringCase(text, key);
-    if (match == std::string_view::npos)
+    return quotedValueFrom(text, findIgnoringCase(text, key));
+}
+
+std::string quotedValueFrom(std::string_view text, std::size_t position)
+{
+    if (position >= text.size())
         return {};
-    const std::size_t opening = text.find('"', match);
+    const std::size_t opening = text.find('"', position);
     if (opening == std::string_view::npos)
         return {};
     const std::size_t closing = text.find('"', opening + 1);
@@ -32,24 +36,13 @@ std::string findQuotedValue(std::string_view text, std::string_view key)
     return std::string(text.substr(opening + 1, closing - opening - 1));
 }
 
-std::optional<std::string> readTextFile(const std::string& path)
+std::string languageSettingFor(const std::string& chosenPath, const std::string& startFolder)
 {
-    // Only a regular file: a pipe in its place would block the window for ever.
+    const std::filesystem::path chosen(chosenPath);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::nullopt;
-    std::string text;
-    text.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i)
-        if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n'))
-            text.push_back(raw[i]);
-    return text;
+    if (std::filesystem::equivalent(chosen.parent_path(), startFolder, error))
+        return chosen.filename().string();
+    return chosenPath;
 }
 
 void setLanguageFailureHandler(LanguageFailureHandler handler)

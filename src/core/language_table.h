@@ -13,10 +13,13 @@ inline constexpr const char* kDefaultLanguageFile = "English.lan";
 // (letters compared without regard to case) and the next double quote.
 // Empty when the key is missing or no complete pair of quotes follows it.
 std::string findQuotedValue(std::string_view text, std::string_view key);
+// The text between the first double quote from the position on and the next one;
+// empty for a position past the end (npos included) or without such a pair.
+std::string quotedValueFrom(std::string_view text, std::size_t position);
 
-// The whole file as text: a carriage return before a line feed is dropped.
-// Nothing when the file cannot be opened or read.
-std::optional<std::string> readTextFile(const std::string& path);
+// How a chosen language file is stored so that later starts find it: its bare name
+// when it lies in the start folder, where bare names resolve, else its whole path.
+std::string languageSettingFor(const std::string& chosenPath, const std::string& startFolder);
 
 // Called when a language file cannot be opened, with the message to show.
 // The program's handler shows it and ends the process; if a handler returns,

@@ -2,6 +2,7 @@
 
 #include "core/ascii_case.h"
 #include "core/language_table.h"
+#include "core/regular_file.h"
 #include "core/string_check.h"
 
 namespace glimtags {
@@ -21,6 +22,24 @@ std::string_view extensionOf(std::string_view path)
     return dot == std::string_view::npos ? std::string_view() : fileName.substr(dot + 1);
 }
 
+// The first place where the variable stands as a word of its own: after a blank or
+// at a line start, before a blank or a quote. "name" inside "sv_hostname" is no match.
+std::size_t findVariable(std::string_view text, std::string_view variable)
+{
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t found = findIgnoringCase(text.substr(from), variable);
+        if (found == std::string_view::npos)
+            break;
+        const std::size_t at = from + found;
+        const std::size_t after = at + variable.size();
+        const bool startsWord = at == 0 || isBlank(text[at - 1]) || text[at - 1] == '\n';
+        if (startsWord && after < text.size() && (isBlank(text[after]) || text[after] == '"'))
+            return at;
+        from = at + 1;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 const char* saveFilter(NameType type)
@@ -34,6 +53,11 @@ std::string scriptDialogInitialPath(std::string_view gamePath)
     if (path.empty() || path.back() != '/')
         path.push_back('/');
     return path + kScriptInitialFileName;
+}
+
+bool holdsQuote(const NameText& name)
+{
+    return name.bytes().find('"') != std::string::npos;
 }
 
 std::string_view scriptVariable(NameType type)
@@ -74,7 +98,7 @@ std::optional<NameText> readNameScript(const std::string& path, NameType type)
     const std::optional<std::string> text = readTextFile(path);
     if (!text)
         return std::nullopt;
-    return NameText(findQuotedValue(*text, scriptVariable(type)));
+    return NameText(quotedValueFrom(*text, findVariable(*text, scriptVariable(type))));
 }
 
 } // namespace glimtags

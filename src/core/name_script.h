@@ -21,6 +21,10 @@ const char* saveFilter(NameType type);
 // The initial file of the script dialogs: FiLeNaMe in the game folder.
 std::string scriptDialogInitialPath(std::string_view gamePath);
 
+// A double quote would end the written value early, so a name that holds one is
+// not written anywhere.
+bool holdsQuote(const NameText& name);
+
 // The console variable a script sets: "name" or "sv_hostname".
 std::string_view scriptVariable(NameType type);
 

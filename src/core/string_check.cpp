@@ -10,7 +10,8 @@ bool isForbiddenControl(unsigned char byte)
     return byte == 5 || (byte >= 10 && byte <= 17) || byte == 22;
 }
 
-bool isHighCharacter(unsigned char byte) { return byte >= 127; }
+// A double quote would end the saved value early; it is offered like a high byte.
+bool isHighCharacterOrQuote(unsigned char byte) { return byte >= 127 || byte == '"'; }
 
 NameText withoutRange(const NameText& name, int start, int count)
 {
@@ -32,7 +33,7 @@ PassResult characterPass(CheckHost& host)
         const NameText name = host.currentName();
         const unsigned char byte = name.at(i);
         const bool control = isForbiddenControl(byte);
-        if (!control && !isHighCharacter(byte)) {
+        if (!control && !isHighCharacterOrQuote(byte)) {
             ++i;
             continue;
         }

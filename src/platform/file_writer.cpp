@@ -40,14 +40,23 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// The file that is really replaced: the target of a symbolic link, else the path.
-std::string resolvedTarget(const std::string& path)
+// The file that is really replaced: the end of a chain of symbolic links, else the path.
+// A link whose target does not exist yet is followed too, so that it stays a link.
+std::optional<std::string> resolvedTarget(const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const std::filesystem::path target = std::filesystem::canonical(path, error);
-    return error ? path : target.string();
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(target, error))
+            return target.string();
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            return target.string();
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
 }
 
 // Beside the target, so that the rename stays on one file system; a short name of its
@@ -86,42 +95,14 @@ void syncFolderOf(const std::string& path)
     }
 }
 
-std::optional<std::string> readBytes(const std::string& path, int& errorNumber)
-{
-    // A pipe or device in place of the file must not block the window.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        errorNumber = errno;
-        return std::nullopt;
-    }
-    struct stat status {};
-    std::optional<std::string> bytes;
-    if (::fstat(fd, &status) != 0) {
-        errorNumber = errno;
-    } else if (!S_ISREG(status.st_mode)) {
-        errorNumber = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-    } else {
-        bytes.emplace();
-        char buffer[kWriteChunkBytes];
-        for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) != 0;) {
-            if (count > 0) {
-                bytes->append(buffer, static_cast<std::size_t>(count));
-            } else if (errno != EINTR) {
-                errorNumber = errno;
-                bytes.reset();
-                break;
-            }
-        }
-    }
-    ::close(fd);
-    return bytes;
-}
-
 } // namespace
 
 FileWriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
 {
-    const std::string target = resolvedTarget(path);
+    const std::optional<std::string> resolved = resolvedTarget(path);
+    if (!resolved)
+        return failure(ELOOP);
+    const std::string& target = *resolved;
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
@@ -152,19 +133,6 @@ FileWriteResult writeFileAtomically(const std::string& path, std::string_view by
     }
     syncFolderOf(target);
     return {};
-}
-
-FileWriteResult copyFile(const std::string& from, const std::string& to)
-{
-    int errorNumber = 0;
-    const std::optional<std::string> bytes = readBytes(from, errorNumber);
-    return bytes ? writeFileAtomically(to, *bytes) : failure(errorNumber);
-}
-
-std::optional<std::string> readWholeFile(const std::string& path)
-{
-    int ignored = 0;
-    return readBytes(path, ignored);
 }
 
 void setWriteFaultForTesting(int nthWrite)

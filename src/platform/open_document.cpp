@@ -1,9 +1,10 @@
 #include "platform/open_document.h"
 
 #include "core/desktop_entry.h"
-#include "platform/file_writer.h"
+#include "core/regular_file.h"
 #include "platform/text_encoding.h"
 
+#include <gio/gio.h>
 #include <wx/cmdline.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -22,12 +23,18 @@ DocumentLauncher& testLauncher()
     return launcher;
 }
 
+// GIO looks up the desktop's handler before it starts anything, so a target that
+// nothing can open is reported here; starting xdg-open would only fail later, unseen.
 int launchWithDesktop(const std::string& target, bool address)
 {
-    // A failure is reported by its code alone, never by a message of wx's own.
-    const wxLogNull quiet;
-    const bool started =
-        address ? wxLaunchDefaultBrowser(fromLatin1(target)) : wxLaunchDefaultApplication(fromFileSystem(target));
+    gchar* fileUri = address ? nullptr : g_filename_to_uri(target.c_str(), nullptr, nullptr);
+    if (!address && !fileUri)
+        return kOpenNoApplication;
+    GError* error = nullptr;
+    const gboolean started = g_app_info_launch_default_for_uri(address ? target.c_str() : fileUri, nullptr, &error);
+    g_free(fileUri);
+    if (error)
+        g_error_free(error);
     return started ? kOpenStarted : kOpenNoApplication;
 }
 
@@ -85,7 +92,7 @@ std::optional<std::string> webPageHandlerCommand()
     for (const std::string& folder :
          applicationFolders(environment("XDG_DATA_HOME"), environment("XDG_DATA_DIRS"), environment("HOME"))) {
         // The first entry of that name hides those of the folders after it.
-        if (const auto entry = readWholeFile(folder + "/" + entryName))
+        if (const auto entry = readRegularFile(folder + "/" + entryName))
             return desktopEntryExec(*entry);
     }
     return std::nullopt;

@@ -1,13 +1,16 @@
 #include "platform/settings_file.h"
 
+#include "platform/file_writer.h"
 #include "platform/text_encoding.h"
 
 #include <wx/fileconf.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+#include <wx/mstream.h>
 #include <wx/utils.h>
 
-#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace glimtags::platform {
 namespace {
@@ -52,23 +55,35 @@ std::string SettingsFile::readText(std::string_view key, std::string_view defaul
     return toFileSystem(value);
 }
 
-void SettingsFile::writeInteger(std::string_view key, int value)
+bool SettingsFile::writeInteger(std::string_view key, int value)
 {
     config_->Write(keyString(key), static_cast<long>(value));
-    flush();
+    return save();
 }
 
-void SettingsFile::writeText(std::string_view key, std::string_view value)
+bool SettingsFile::writeText(std::string_view key, std::string_view value)
 {
     config_->Write(keyString(key), fromFileSystem(std::string(value)));
-    flush();
+    return save();
 }
 
-void SettingsFile::flush()
+// Written like every other file of ours, in one step, so that a failure has a reason
+// to show and never leaves half a file.
+bool SettingsFile::save()
 {
-    wxLogNull noLog;
-    wxFileName::Mkdir(wxFileName(fromFileSystem(path_)).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    config_->Flush();
+    wxMemoryOutputStream text;
+    {
+        const wxLogNull noLog;
+        config_->Save(text, wxConvUTF8);
+    }
+    std::string bytes(text.GetLength(), '\0');
+    text.CopyTo(bytes.data(), bytes.size());
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
+    const FileWriteResult written = error ? FileWriteResult{false, error.message()} : writeFileAtomically(path_, bytes);
+    if (!written && failureHandler_)
+        failureHandler_(path_, written.error);
+    return written.succeeded;
 }
 
 } // namespace glimtags::platform

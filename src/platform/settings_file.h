@@ -2,6 +2,7 @@
 
 #include "core/app_settings.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,16 +20,21 @@ public:
     // The file of this user's settings.
     static std::string userSettingsPath();
 
+    // Told the file and the reason of every write that could not be kept.
+    using FailureHandler = std::function<void(const std::string& path, const std::string& reason)>;
+    void onWriteFailure(FailureHandler handler) { failureHandler_ = std::move(handler); }
+
     int readInteger(std::string_view key, int defaultValue) override;
     std::string readText(std::string_view key, std::string_view defaultValue) override;
-    void writeInteger(std::string_view key, int value) override;
-    void writeText(std::string_view key, std::string_view value) override;
+    bool writeInteger(std::string_view key, int value) override;
+    bool writeText(std::string_view key, std::string_view value) override;
 
 private:
-    void flush();
+    bool save();
 
     std::string path_;
     std::unique_ptr<wxFileConfig> config_;
+    FailureHandler failureHandler_;
 };
 
 } // namespace glimtags::platform

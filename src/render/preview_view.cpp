@@ -92,14 +92,7 @@ int PreviewView::initScene(int width, int height, const std::string& backgroundP
 
     font_.createFont(fontPath_);
 
-    TgaImage background;
-    background.clear();
-    if (backgroundTexture_ != 0)
-        glDeleteTextures(1, &backgroundTexture_);
-    glGenTextures(1, &backgroundTexture_);
-    if (!background.loadTexture(backgroundPath, backgroundTexture_, false, 0))
-        return 1;
-
+    // The labels do not depend on the picture: a refused background keeps them.
     const LanguageTable language(languageFile);
     previousCharLabel_ = lookupCut(language, "GLTEXT_PREVCHAR");
     currentCharLabel_ = lookupCut(language, "GLTEXT_CURCHAR");
@@ -108,6 +101,13 @@ int PreviewView::initScene(int width, int height, const std::string& backgroundP
     inGameLimitLine2_ = lookupCut(language, "GLTEXT_INGAMELIMIT2");
     inGameLimitLine3_ = lookupCut(language, "GLTEXT_INGAMELIMIT3");
     nameLongerText_ = lookupCut(language, "GLTEXT_NAMELONGER");
+    TgaImage background;
+    background.clear();
+    if (backgroundTexture_ != 0)
+        glDeleteTextures(1, &backgroundTexture_);
+    glGenTextures(1, &backgroundTexture_);
+    if (!background.loadTexture(backgroundPath, backgroundTexture_, false, 0))
+        return 1;
     return 0;
 }
 

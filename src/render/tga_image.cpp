@@ -1,9 +1,9 @@
 #include "render/tga_image.h"
 
+#include "core/regular_file.h"
+
 #include <array>
-#include <cstdio>
-#include <memory>
-#include <new>
+#include <optional>
 #include <utility>
 
 namespace glimtags {
@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 18;
 constexpr int kLargestSide = 512;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 bool isPowerOfTwoSide(int side)
 {
@@ -78,19 +73,26 @@ void TgaImage::clear()
 
 int TgaImage::load(const std::string& path)
 {
+    const std::optional<std::string> bytes = readRegularFile(path);
+    if (!bytes) {
+        pixels = std::vector<unsigned char>();
+        errorCode = TgaError::OpenFailed;
+        return 0;
+    }
+    return decode(*bytes);
+}
+
+int TgaImage::decode(std::string_view file)
+{
     const auto fail = [this](TgaError error) {
         pixels = std::vector<unsigned char>();
         errorCode = error;
         return 0;
     };
 
-    const File file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return fail(TgaError::OpenFailed);
-
-    std::array<unsigned char, kHeaderBytes> header{};
-    if (std::fread(header.data(), 1, header.size(), file.get()) != header.size())
+    if (file.size() < kHeaderBytes)
         return fail(TgaError::UnsupportedHeader);
+    const auto* header = reinterpret_cast<const unsigned char*>(file.data());
     const int identificationLength = header[0];
     const int colourMapType = header[1];
     const int imageType = header[2];
@@ -107,17 +109,13 @@ int TgaImage::load(const std::string& path)
     if (bitsPerPixel != 32 && bitsPerPixel != 24 && bitsPerPixel != 8)
         return fail(TgaError::BadDepth);
 
-    if (std::fseek(file.get(), identificationLength, SEEK_CUR) != 0)
-        return fail(TgaError::ReadFailed);
     const std::size_t bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
     const std::size_t byteCount = static_cast<std::size_t>(pixelCount) * bytesPerPixel;
-    try {
-        pixels.resize(byteCount);
-    } catch (const std::bad_alloc&) {
+    const std::size_t pixelStart = kHeaderBytes + static_cast<std::size_t>(identificationLength);
+    if (file.size() < pixelStart || file.size() - pixelStart < byteCount)
         return fail(TgaError::ReadFailed);
-    }
-    if (std::fread(pixels.data(), 1, byteCount, file.get()) != byteCount)
-        return fail(TgaError::ReadFailed);
+    const auto* stored = reinterpret_cast<const unsigned char*>(file.data()) + pixelStart;
+    pixels.assign(stored, stored + byteCount);
 
     // Targa stores blue first; OpenGL wants red first.
     if (bytesPerPixel >= 3)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glimtags {
@@ -31,8 +32,11 @@ struct TgaImage {
     std::vector<unsigned char> pixels;
 
     void clear();
-    // 1 on success; 0 with errorCode set and no pixels kept.
+    // 1 on success; 0 with errorCode set and no pixels kept. Only a regular file is
+    // read: a pipe, device or folder is refused as one that cannot be opened.
     int load(const std::string& path);
+    // The same for the bytes of a Targa file already in memory.
+    int decode(std::string_view file);
     // Loads, then uploads into textureName and frees the pixels unless keepPixels.
     // A formatOverride other than 0 replaces pixelFormat; the pixels are converted to it.
     int loadTexture(const std::string& path, GLuint texture, bool keepPixels, GLenum formatOverride);

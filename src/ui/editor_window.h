@@ -86,6 +86,8 @@ private:
     void OnExit(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
     void saveScript(NameType type);
+    // Shows why a name with a double quote is not written; true when it holds one.
+    bool refuseQuotedName();
     // The Exit question; true when the editor may end.
     bool mayEnd();
 

@@ -1,30 +1,20 @@
 // The File menu: New, Open, the two saves, the merge into the game configuration, Exit.
 #include "ui/editor_window.h"
 
-#include "core/config_merge.h"
 #include "dialogs/merge_as_dialog.h"
 #include "platform/file_dialogs.h"
-#include "platform/file_writer.h"
 #include "platform/message_box.h"
+#include "platform/name_files.h"
 #include "platform/text_encoding.h"
 #include "ui/name_box.h"
 
-#include <filesystem>
 
 namespace glimtags {
 
 namespace {
 
-constexpr const char* kConfigurationFile = "q3config.cfg";
-constexpr const char* kConfigurationBackup = "q3config.cfg.bak";
-
 // The filters keep their trailing separator out of the dialog.
 constexpr const char* kOpenFilter = "UserName Script File (*.name)|*.name|HostName Script File (*.host)|*.host";
-
-std::string inGameFolder(const std::string& gamePath, const char* file)
-{
-    return (std::filesystem::path(gamePath) / file).string();
-}
 
 wxString writeFailure(const std::string& path, const std::string& reason)
 {
@@ -69,49 +59,61 @@ void EditorWindow::OnSaveAsHost(wxCommandEvent&)
     saveScript(NameType::Host);
 }
 
+bool EditorWindow::refuseQuotedName()
+{
+    if (!holdsQuote(preview_.name))
+        return false;
+    showLanguageMessage("MESSAGE_NAMEHOLDSQUOTE");
+    return true;
+}
+
 void EditorWindow::saveScript(NameType type)
 {
     if (limitLength(preview_.name) > kSaveLimit) {
         showLanguageMessage("MESSAGE_NAMELONGER");
         return;
     }
+    if (refuseQuotedName())
+        return;
     const std::optional<std::string> chosen =
         platform::chooseFileToSave(this, {saveFilter(type), settings_.q3Path, kScriptInitialFileName});
     if (!chosen)
         return;
-    const ScriptSavePlan plan = planScriptSave(type, *chosen);
-    const platform::FileWriteResult written = platform::writeFileAtomically(
-        plan.path, nameScriptBytes(type, preview_.name, settings_.isOn(Toggle::EndColorWhite)));
-    if (!written) {
-        platform::showMessage(this, writeFailure(plan.path, written.error));
+    const platform::ScriptSaveResult saved =
+        platform::saveNameScript(type, *chosen, preview_.name, settings_.isOn(Toggle::EndColorWhite));
+    if (!saved.written) {
+        platform::showMessage(this, writeFailure(saved.path, saved.written.error));
         return;
     }
     platform::showMessage(this,
                           platform::fromLatin1(lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
-                              platform::fromFileSystem(plan.shownName),
+                              platform::fromFileSystem(saved.shownName),
                           platform::MessageIcon::Information);
 }
 
 void EditorWindow::OnMerge(wxCommandEvent&)
 {
+    if (refuseQuotedName())
+        return;
     MergeAsDialog dialog(this, settings_.Language);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    const NameType type = dialog.nameType();
-    const std::string text = mergeText(type, preview_.name, settings_.isOn(Toggle::EndColorWhite));
-
-    const std::string configuration = inGameFolder(settings_.q3Path, kConfigurationFile);
-    // The backup always holds the configuration as it was just before the latest merge.
-    platform::copyFile(configuration, inGameFolder(settings_.q3Path, kConfigurationBackup));
-    const std::optional<std::string> bytes = platform::readWholeFile(configuration);
-    if (!bytes) {
+    const platform::MergeResult result = platform::mergeNameIntoGameConfig(
+        settings_.q3Path, dialog.nameType(), preview_.name, settings_.isOn(Toggle::EndColorWhite));
+    switch (result.outcome) {
+    case platform::MergeOutcome::Merged:
+        break;
+    case platform::MergeOutcome::ConfigurationUnreadable:
         platform::showMessage(this, "Unable to find q3Config.cfg!");
-        return;
+        break;
+    case platform::MergeOutcome::BackupFailed:
+        platform::showMessage(this, writeFailure(result.failedPath, result.error) +
+                                        "\nq3config.cfg has been left as it was.");
+        break;
+    case platform::MergeOutcome::WriteFailed:
+        platform::showMessage(this, writeFailure(result.failedPath, result.error));
+        break;
     }
-    const platform::FileWriteResult written =
-        platform::writeFileAtomically(configuration, mergeIntoConfiguration(*bytes, type, text));
-    if (!written)
-        platform::showMessage(this, writeFailure(configuration, written.error));
 }
 
 bool EditorWindow::mayEnd()

@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "ui/editor_window.h"
+#include "ui/settings_failure_notice.h"
 
 #include <wx/image.h>
 
@@ -22,6 +23,7 @@ bool GlimtagsApp::OnInit()
         std::_Exit(0);
     });
     settings_ = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
+    reportSettingsFailuresOnce(*settings_);
     auto* window = new EditorWindow(*settings_);
     SetTopWindow(window);
     window->start();

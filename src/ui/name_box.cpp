@@ -38,6 +38,8 @@ NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize
     Bind(wxEVT_KEY_DOWN, &NameBox::OnKeyDown, this);
     Bind(wxEVT_CHAR, &NameBox::OnChar, this);
     Bind(wxEVT_TEXT, &NameBox::OnText, this);
+    // A paste or a key that would pass the box's limit inserts nothing; say so.
+    Bind(wxEVT_TEXT_MAXLEN, [this](wxCommandEvent&) { beep(); });
     Bind(wxEVT_LEFT_DOWN, &NameBox::OnLeftDown, this);
     Bind(wxEVT_MOTION, &NameBox::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &NameBox::OnLeftUp, this);
@@ -124,6 +126,9 @@ void NameBox::reportChange()
 
 void NameBox::OnKeyDown(wxKeyEvent& event)
 {
+    // The box is the window's only control that takes the keyboard: Tab stays here.
+    if (event.GetKeyCode() == WXK_TAB)
+        return;
     const CaretRuleResult result = applyCaretRule(*this, boxEventForKey(event.GetKeyCode()), event.ShiftDown(), dragging_);
     if (result.repaint)
         requestRepaint();

@@ -87,8 +87,12 @@ void EditorWindow::setLanguage()
     const std::optional<std::string> chosen = platform::chooseFileToOpen(this, kLanguageRequest);
     if (!chosen || !askYesNo("MESSAGE_MUSTREINITAPP"))
         return;
-    settings_.Language = std::filesystem::path(*chosen).filename().string();
-    store_.writeText(settings_key::Language, settings_.Language);
+    const std::string language = languageSettingFor(*chosen, std::filesystem::current_path().string());
+    // A language that could not be stored (the store has said why) would not be used at
+    // the next start either, so the editor goes on.
+    if (!store_.writeText(settings_key::Language, language))
+        return;
+    settings_.Language = language;
     quitRequested_ = true;
 }
 

@@ -10,6 +10,8 @@ PreviewCanvas::PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes,
                              const wxSize& size)
     : wxGLCanvas(parent, attributes, ids::PreviewArea, position, size, wxFULL_REPAINT_ON_RESIZE)
 {
+    // Keys belong to the name box; a click on the preview must not take them away.
+    SetCanFocus(false);
     Bind(wxEVT_PAINT, &PreviewCanvas::OnPaint, this);
     // The scene covers every pixel: no background erase, no flicker.
     Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});

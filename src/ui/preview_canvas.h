@@ -14,6 +14,8 @@ public:
 
     void onPaint(std::function<void()> painter) { painter_ = std::move(painter); }
 
+    bool AcceptsFocus() const override { return false; }
+
 private:
     void OnPaint(wxPaintEvent& event);
 

@@ -1,6 +1,7 @@
 #include "gui/editor_fixture.h"
 
 #include "core/language_table.h"
+#include "core/regular_file.h"
 #include "platform/beep.h"
 #include "ui/preview_canvas.h"
 

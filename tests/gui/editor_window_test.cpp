@@ -3,6 +3,7 @@
 #include "ui/control_ids.h"
 #include "ui/preview_canvas.h"
 
+#include <wx/clipbrd.h>
 #include <wx/uiaction.h>
 
 #include <string>
@@ -208,4 +209,32 @@ TEST_F(EditorWindowTest, WorkingCopyHoldsAt255BytesOfTheBox)
     runEventsFor(20);
     EXPECT_EQ(window->currentName().length(), 255);
     EXPECT_EQ(boxBytes().size(), 256u);
+}
+
+TEST_F(EditorWindowTest, TheNameBoxKeepsTheKeyboard)
+{
+    typeText("abc");
+    for (const int key : {WXK_DOWN, WXK_UP, WXK_TAB, WXK_DOWN})
+        pressKey(key);
+    EXPECT_EQ(caret(), 3) << "no key selects the name";
+    clickAt(window->previewCanvas(), wxPoint(100, 100));
+    clickControl(glimtags::ids::SwatchRed);
+    // The pointer is back over the box, where the keyboard follows it without a window manager.
+    wxUIActionSimulator().MouseMove(window->nameBox().GetScreenRect().GetRight() - 4,
+                                    window->nameBox().GetScreenRect().GetTop() + 6);
+    typeText("d");
+    EXPECT_EQ(boxBytes(), "abc^1d");
+    EXPECT_EQ(wxWindow::FindFocus(), &window->nameBox());
+}
+
+TEST_F(EditorWindowTest, PasteThatDoesNotFitBeeps)
+{
+    setName(std::string(250, 'a'), 250, 250);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(std::string(10, 'b')));
+    wxTheClipboard->Close();
+    beeps = 0;
+    pressKey('V', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), std::string(250, 'a'));
+    EXPECT_EQ(beeps, 1);
 }

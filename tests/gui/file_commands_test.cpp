@@ -267,3 +267,29 @@ TEST_F(FileCommandsTest, FailedWriteLeavesTheConfigurationAsItWas)
     EXPECT_TRUE(message.Contains("q3config.cfg")) << message;
     EXPECT_EQ(bytesOf(gameFolder() / "q3config.cfg.bak"), before);
 }
+
+TEST_F(FileCommandsTest, FailedBackupStopsTheMergeWithAMessage)
+{
+    const std::string before = "seta name \"Old\"\n";
+    writeConfiguration(before);
+    std::filesystem::create_directory(gameFolder() / "q3config.cfg.bak");
+    setName("Player", 0, 0);
+    wxString message;
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User),
+                   ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(configuration(), before);
+    EXPECT_TRUE(message.Contains("q3config.cfg.bak") && message.Contains("left as it was")) << message;
+}
+
+TEST_F(FileCommandsTest, NameWithAQuoteIsNeitherSavedNorMerged)
+{
+    writeConfiguration("seta name \"Old\"\n");
+    setName("a\"b", 0, 0);
+    for (const int id : {ids::MenuSaveAsUser, ids::ToolSaveAsHost, ids::MenuMerge}) {
+        wxString message;
+        GT_TEST_DIALOG(command(id), ExpectMessage(wxID_OK, &message));
+        EXPECT_TRUE(message.StartsWith("This name holds a double quote")) << id << ": " << message;
+    }
+    EXPECT_EQ(configuration(), "seta name \"Old\"\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(gameFolder()), {}), 1);
+}

@@ -3,6 +3,7 @@
 #include "gui/dialog_expectations.h"
 #include "ui/control_ids.h"
 #include "ui/name_box.h"
+#include "ui/settings_failure_notice.h"
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -280,4 +281,38 @@ TEST_F(OptionCommandsTest, GamePathCommandStoresOnOkOnly)
     GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, other));
     EXPECT_EQ(window->settings().q3Path, other);
     EXPECT_NE(fileText(settingsPath()).find("q3Path=" + other + "\n"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, LanguageOutsideTheStartFolderIsStoredWithItsPath)
+{
+    storeUsualSettings();
+    startEditor();
+    const std::string elsewhere = home.write("Mine.lan", fileText(fileInStart("English.lan")));
+    GT_TEST_DIALOG(command(ids::MenuLanguage), wxExpectModal<wxFileDialog>(wxString(elsewhere)),
+                   ExpectMessage(wxID_YES));
+    EXPECT_TRUE(editorEnded());
+    EXPECT_NE(fileText(settingsPath()).find("Language=" + elsewhere), std::string::npos);
+
+    // The next start reads the file where it lies; one in the start folder keeps its bare name.
+    startEditor();
+    EXPECT_EQ(window->settings().Language, elsewhere);
+    GT_TEST_DIALOG(command(ids::MenuLanguage), wxExpectModal<wxFileDialog>(wxString(fileInStart("English.lan"))),
+                   ExpectMessage(wxID_YES));
+    EXPECT_NE(fileText(settingsPath()).find("Language=English.lan\n"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, UnstorableSettingsAreReportedOnceAndTheFirstRunGoesOn)
+{
+    // A file where the settings folder should be: no write can succeed, even as root.
+    std::filesystem::create_directories(home.path() / ".config");
+    home.write(".config/Quorvant", "in the way");
+    glimtags::reportSettingsFailuresOnce(*store);
+    wxString message;
+    GT_TEST_DIALOG(startEditor(), wxExpectModal<wxFileDialog>(wxString(fileInStart("English.lan"))),
+                   ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &message),
+                   wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL));
+    EXPECT_FALSE(editorEnded()) << "a language that was not stored must not end the editor";
+    EXPECT_TRUE(message.StartsWith("Unable to store the settings in '" + settingsPath() + "'!")) << message;
+    GT_EXPECT_NO_DIALOG(command(ids::MenuStripe));
+    EXPECT_TRUE(window->settings().isOn(glimtags::Toggle::EnableStripe));
 }

@@ -4,6 +4,7 @@
 #include "tga_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <vector>
@@ -129,6 +130,10 @@ TEST(TgaImage, RefusesUnsupportedHeadersAndDepths)
     expectFailure(shortHeader, TgaError::UnsupportedHeader, "17-byte file");
 
     expectFailure(dir.path("missing.tga"), TgaError::OpenFailed, "missing file");
+    // Only regular files: a folder cannot be opened as a picture, and a pipe must not block.
+    expectFailure(dir.path(""), TgaError::OpenFailed, "folder");
+    ASSERT_EQ(::mkfifo(dir.path("pipe.tga").c_str(), 0600), 0);
+    expectFailure(dir.path("pipe.tga"), TgaError::OpenFailed, "pipe");
 }
 
 TEST(TgaImage, FewerPixelBytesThanPromisedFailsWithoutBuffer)

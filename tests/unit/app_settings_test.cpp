@@ -26,11 +26,17 @@ public:
         const auto it = texts.find(std::string(key));
         return it == texts.end() ? std::string(defaultValue) : it->second;
     }
-    void writeInteger(std::string_view key, int value) override { integers[std::string(key)] = value; ++writes; }
-    void writeText(std::string_view key, std::string_view value) override
+    bool writeInteger(std::string_view key, int value) override
+    {
+        integers[std::string(key)] = value;
+        ++writes;
+        return true;
+    }
+    bool writeText(std::string_view key, std::string_view value) override
     {
         texts[std::string(key)] = value;
         ++writes;
+        return true;
     }
 
     std::map<std::string, int> integers;

@@ -121,12 +121,15 @@ protected:
     RecordingHost host;
 };
 
-TEST_F(ConfirmFolderPathTest, ExistingFolderOrFileIsAcceptedWithoutAQuestion)
+TEST_F(ConfirmFolderPathTest, ExistingFolderIsAcceptedWithoutAQuestionAndAFileIsRefused)
 {
     EXPECT_EQ(confirm("/"), glimtags::kFolderPathAccepted);
     EXPECT_EQ(confirm(dir.path().string()), glimtags::kFolderPathAccepted);
-    EXPECT_EQ(confirm(language), glimtags::kFolderPathAccepted);
     EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(confirm(language), glimtags::kFolderPathInvalid);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_FALSE(host.messages[0].question);
+    EXPECT_EQ(host.messages[0].text, "Invalid path: " + language + " (%d)");
 }
 
 TEST_F(ConfirmFolderPathTest, InvalidPathShowsTheFormattedLanguageText)

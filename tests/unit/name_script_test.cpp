@@ -116,8 +116,11 @@ TEST_F(ReadNameScriptTest, LookupRuleOnTheFile)
     EXPECT_EQ(read("name \"Foo\"", NameType::User)->bytes(), "Foo");
     EXPECT_EQ(read("SETA NAME \"Foo\"\r\n", NameType::User)->bytes(), "Foo");
     EXPECT_EQ(read("seta sv_hostname \"Server\"", NameType::Host)->bytes(), "Server");
-    // A user name is found inside the host variable, as the lookup rule does.
-    EXPECT_EQ(read("seta sv_hostname \"Server\"", NameType::User)->bytes(), "Server");
+    // The variable stands as a word of its own: "name" inside "sv_hostname" is none.
+    EXPECT_EQ(read("seta sv_hostname \"HostInside\"\nseta name \"RealName\"", NameType::User)->bytes(), "RealName");
+    EXPECT_EQ(read("seta\tname\"Tab\"", NameType::User)->bytes(), "Tab");
+    EXPECT_EQ(read("nickname \"x\" name \"Word\"", NameType::User)->bytes(), "Word");
+    EXPECT_EQ(read("seta names \"x\"", NameType::User)->bytes(), "");
     EXPECT_EQ(read("seta name \"Foo\"", NameType::Host)->bytes(), "");
     EXPECT_EQ(read("", NameType::User)->bytes(), "");
     EXPECT_EQ(read("seta name \"unterminated", NameType::User)->bytes(), "");

@@ -134,6 +134,20 @@ TEST(StringCheck, DeclinedFindingsAreAskedAgainInTheSecondRound)
     EXPECT_EQ(both.questions, (std::vector<std::string>{kInvalid, kConsecutive, kInvalid, kConsecutive}));
 }
 
+// A double quote would end the saved value: it is offered like a high byte.
+TEST(StringCheck, QuoteIsOfferedLikeAHighByte)
+{
+    ScriptedHost declined("a\"b", {No, No});
+    glimtags::checkString(declined);
+    EXPECT_EQ(declined.selections, (std::vector<std::string>{"\"", "\""}));
+    EXPECT_EQ(declined.name(), "a\"b");
+
+    ScriptedHost deleted("\"a\"", {Yes, Yes});
+    glimtags::checkString(deleted);
+    EXPECT_EQ(deleted.name(), "a");
+    EXPECT_TRUE(deleted.allAnswersUsed());
+}
+
 TEST(StringCheck, HighByteDeclinedThenControlByteDeleted)
 {
     ScriptedHost host("\x80\x0b!", {No, Yes, No, No});
