@@ -8,12 +8,13 @@ NameText::NameText(std::string_view bytes)
     bytes_.assign(bytes.substr(0, kMaxBytes));
 }
 
+static constexpr ColourRgb kCodeColours[8] = {
+    {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0},
+    {0, 0, 1}, {0, 1, 1}, {1, 0, 1}, {1, 1, 1},
+};
+
 ColourRgb codeColour(unsigned char codeByte)
 {
-    static constexpr ColourRgb kCodeColours[8] = {
-        {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0},
-        {0, 0, 1}, {0, 1, 1}, {1, 0, 1}, {1, 1, 1},
-    };
     if (codeByte >= '0' && codeByte <= '7')
         return kCodeColours[codeByte - '0'];
     return kWhite;
@@ -53,6 +54,21 @@ int visibleColumn(const NameText& name, int position)
             ++carets;
     const int betweenCaretAndCode = name.at(position - 1) == kCaret && name.at(position) != kCaret;
     return position - 2 * carets + betweenCaretAndCode;
+}
+
+bool isGameCodeByte(unsigned char byte)
+{
+    return isAsciiLetter(byte) || (byte >= '0' && byte <= '9');
+}
+
+bool isGameColourCode(const NameText& name, int index)
+{
+    return name.at(index) == kCaret && isGameCodeByte(name.at(index + 1));
+}
+
+ColourRgb gameCodeColour(unsigned char codeByte)
+{
+    return kCodeColours[(codeByte - '0') & 7];
 }
 
 } // namespace glimtags

@@ -42,6 +42,7 @@ struct ColourRgb {
 };
 
 inline constexpr ColourRgb kWhite{1.0f, 1.0f, 1.0f};
+inline constexpr ColourRgb kBlack{0.0f, 0.0f, 0.0f};
 
 // The code bytes '0'..'7' select the game's eight colours; every other byte gives white.
 ColourRgb codeColour(unsigned char codeByte);
@@ -70,6 +71,28 @@ void walkColours(const NameText& name, DrawGlyph&& draw)
             draw(name.at(i), colour);
             ++i;
         }
+    }
+}
+
+// The game's own rule, which the server and its players draw by: a caret followed
+// by an ASCII letter or digit is a colour code; any other caret is drawn.
+bool isGameCodeByte(unsigned char byte);
+bool isGameColourCode(const NameText& name, int index);
+
+// Colour of a game code byte: (byte - '0') & 7 over the eight colours, so ^8 is black.
+ColourRgb gameCodeColour(unsigned char codeByte);
+
+// The colour walk under the game's rule: draw(byte, colour) for every glyph, in order.
+// The colour starts white; a code takes its colour and draws nothing.
+template <typename DrawGlyph>
+void walkGameColours(const NameText& name, DrawGlyph&& draw)
+{
+    ColourRgb colour = kWhite;
+    for (int i = 0; i < name.length(); ++i) {
+        if (isGameColourCode(name, i))
+            colour = gameCodeColour(name.at(++i));
+        else
+            draw(name.at(i), colour);
     }
 }
 
