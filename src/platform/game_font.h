@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glimtags::platform {
+
+// The game's own font sheet, as the game names it inside its data.
+inline constexpr std::string_view kGameFontEntry = "gfx/2d/bigchars.tga";
+
+// A 256 x 256 sheet is well under this; anything larger is not a font sheet and
+// is not worth reading.
+inline constexpr std::size_t kGameFontMaxBytes = 4 * 1024 * 1024;
+
+// Where the game itself keeps its data: Debian's packages and the game's own installer.
+inline const std::vector<std::string> kGameDataRoots = {
+    "/usr/share/games/quake3",
+    "/usr/share/games/openarena",
+    "/usr/local/games/quake3",
+};
+
+// The folders to search, best first: the game folder, then each existing folder of
+// the same name (e.g. baseq3) under the data roots. A folder already listed is not
+// listed twice; an empty game folder gives none.
+std::vector<std::string> gameDataFolders(const std::string& gameFolder,
+                                         const std::vector<std::string>& dataRoots = kGameDataRoots);
+
+struct GameFontSearch {
+    enum class Outcome { NotFound, Found, Unreadable };
+
+    Outcome outcome = Outcome::NotFound;
+    std::string bytes;  // the sheet's file, when found
+    std::string source; // where it came from: a path, or "<pk3>: <entry>"
+    std::string reason; // short English text when not found or unreadable
+};
+
+// The sheet the game would draw with: in the first folder that holds it, a loose
+// file wins over every pk3, and among pk3 files the last by byte-wise name that
+// holds the entry (named without regard to case). Only regular files are opened;
+// a pk3 that is no readable zip is passed over as the game does, while a winning
+// entry that is over-large or damaged is reported, never replaced by an older one.
+GameFontSearch findGameFont(const std::vector<std::string>& folders);
+
+} // namespace glimtags::platform
