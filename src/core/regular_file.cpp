@@ -34,20 +34,39 @@ std::optional<std::string> failure(int error, int* errorNumber)
     return std::nullopt;
 }
 
+int refuse(int fd, int error, int* errorNumber)
+{
+    if (fd >= 0)
+        ::close(fd);
+    if (errorNumber)
+        *errorNumber = error;
+    return -1;
+}
+
 } // namespace
+
+int openRegularFile(const std::string& path, int* errorNumber)
+{
+    // Opened without waiting, then refused unless it turns out to be a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return refuse(fd, errno, errorNumber);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return refuse(fd, errno, errorNumber);
+    if (!S_ISREG(status.st_mode))
+        return refuse(fd, S_ISDIR(status.st_mode) ? EISDIR : EINVAL, errorNumber);
+    return fd;
+}
 
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t maxBytes, int* errorNumber)
 {
-    // Opened without waiting, so that a pipe with no writer cannot hold the open, then
-    // refused unless it turns out to be a regular file.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const FileDescriptor file(openRegularFile(path, errorNumber));
     if (file.get() < 0)
-        return failure(errno, errorNumber);
+        return std::nullopt;
     struct stat status {};
     if (::fstat(file.get(), &status) != 0)
         return failure(errno, errorNumber);
-    if (!S_ISREG(status.st_mode))
-        return failure(S_ISDIR(status.st_mode) ? EISDIR : EINVAL, errorNumber);
     if (static_cast<unsigned long long>(status.st_size) > maxBytes)
         return failure(EFBIG, errorNumber);
 

@@ -9,6 +9,11 @@ namespace glimtags {
 // Larger files are refused: nothing the editor reads comes near this.
 inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
 
+// A descriptor open for reading, only when the path names a regular file; -1 with the
+// reason in errorNumber (when given) otherwise. A pipe with no writer cannot hold the
+// open, so nothing here can block.
+int openRegularFile(const std::string& path, int* errorNumber = nullptr);
+
 // The bytes of a regular file as they are on disk. A pipe, device or folder in the
 // file's place is refused without waiting for it, so no input can block the window.
 // Nothing, with the reason in errorNumber (an errno value) when given, for such a

@@ -1,7 +1,7 @@
 #include "platform/game_font.h"
 
 #include "core/ascii_case.h"
-#include "platform/file_writer.h"
+#include "core/regular_file.h"
 
 #include <wx/log.h>
 #include <wx/strconv.h>
@@ -9,13 +9,12 @@
 #include <wx/zipstrm.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -55,10 +54,10 @@ std::optional<GameFontSearch> searchLooseFile(const fs::path& folder)
     std::error_code error;
     if (!fs::is_regular_file(path, error))
         return std::nullopt;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (!error && size > kGameFontMaxBytes)
-        return tooLarge(path.string(), size);
-    std::optional<std::string> bytes = error ? std::nullopt : readWholeFile(path.string());
+    int readError = 0;
+    std::optional<std::string> bytes = readRegularFile(path.string(), kGameFontMaxBytes, &readError);
+    if (!bytes && readError == EFBIG)
+        return tooLarge(path.string(), fs::file_size(path, error));
     if (!bytes)
         return unreadable(path.string() + " cannot be read");
     return found(std::move(*bytes), path.string());
@@ -85,17 +84,15 @@ std::vector<std::string> pk3FilesByName(const fs::path& folder)
     return names;
 }
 
-// Opened without blocking and checked once more on the open file, so that a pipe
-// swapped in after the folder was listed cannot hang the window either.
-std::unique_ptr<wxFFileInputStream> openRegularFile(const std::string& path)
+// Checked once more on the open file, so that a pipe swapped in after the folder was
+// listed cannot hang the window either.
+std::unique_ptr<wxFFileInputStream> openArchive(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return nullptr;
-    struct stat status {};
-    FILE* file = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) ? ::fdopen(fd, "rb") : nullptr;
+    const int fd = openRegularFile(path);
+    FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
     if (!file) {
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         return nullptr;
     }
     return std::make_unique<wxFFileInputStream>(file);
@@ -130,7 +127,7 @@ std::string entryName(const wxZipEntry& entry)
 // noted in notZips and passed over, as the game passes over it.
 std::optional<GameFontSearch> searchPk3(const std::string& path, std::vector<std::string>& notZips)
 {
-    const std::unique_ptr<wxFFileInputStream> file = openRegularFile(path);
+    const std::unique_ptr<wxFFileInputStream> file = openArchive(path);
     if (!file) {
         notZips.push_back(path);
         return std::nullopt;
