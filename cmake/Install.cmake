@@ -1,5 +1,5 @@
 # Installed tree: the program, its data folder (the start directory of the launcher), the launcher,
-# icons and metainfo; and the Debian package made from that tree.
+# icons, metainfo, file types, manual page and Debian documents; and the Debian package made from it.
 include(GNUInstallDirs)
 
 set(GLIMTAGS_DESKTOP_ID example.quorvant.Glimtags)
@@ -23,8 +23,31 @@ endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${GLIMTAGS_DESKTOP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${GLIMTAGS_DESKTOP_ID}.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${GLIMTAGS_DESKTOP_ID}.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/README
   DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME README.pictures)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME glimtags)
+
+# Debian wants the manual page and changelog compressed without name or time stamp, so that the
+# same sources give the same package.
+find_program(GZIP gzip REQUIRED)
+set(glimtags_gzipped)
+foreach(document glimtags.1 changelog)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/packaging/${document})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${document} ${copy}
+    COMMAND ${GZIP} -9nf ${copy}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${document}
+    VERBATIM)
+  list(APPEND glimtags_gzipped ${copy}.gz)
+endforeach()
+add_custom_target(glimtags_package_documents ALL DEPENDS ${glimtags_gzipped})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/glimtags.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The launcher names the installed program and data folder by absolute path, so it is written
 # when the prefix is final: at install time (a --prefix given to cmake --install counts).
@@ -55,7 +78,8 @@ set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# An editor of name scripts and of the game's config file; it holds no game itself.
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The help file and web addresses open in the desktop's own viewers.

@@ -1,5 +1,6 @@
 """The installed tree is complete: installed into a fresh prefix, the launcher's command
-started in the launcher's folder shows the editor with its preview background and glyphs.
+started in the launcher's folder shows the editor with its preview background and glyphs, and
+the launcher opens the file types the tree defines.
 
 Usage (under an X server, e.g. xvfb-run): installed_tree_test.py CMAKE BUILD_DIR
 """
@@ -18,7 +19,9 @@ CMAKE, BUILD_DIR = sys.argv[1:3]
 
 DATA_FILES = ["English.lan", "Espanol.lan", "Deutsch.lan", "Francais.lan",
               "Font.TGA", "BackGrnd.TGA", "Glimtags.chm"]
+DOCUMENTS = ["share/man/man1/glimtags.1.gz", "share/doc/glimtags/changelog.gz", "share/doc/glimtags/copyright"]
 ICON_SIZES = [16, 32, 48, 256]
+FILE_TYPES = {"*.name": "text/x-glimtags-name", "*.host": "text/x-glimtags-host"}
 PREVIEW_SIZE = (576, 228)
 CLEAR_COLOUR = (118, 180, 142)  # what the preview shows when the background picture is missing
 WINDOW_TITLE = "Glimtags Editor"
@@ -120,6 +123,7 @@ class InstalledTree(unittest.TestCase):
                                     self.desktop_id + ".png") for size in ICON_SIZES}
         expected = [os.path.join(self.prefix, "bin", "glimtags")]
         expected += [os.path.join(self.prefix, "share", "glimtags", name) for name in DATA_FILES]
+        expected += [os.path.join(self.prefix, path) for path in DOCUMENTS]
         expected += icons.values()
         self.assertEqual([p for p in expected if not os.path.isfile(p)], [])
         self.assertTrue(os.access(expected[0], os.X_OK))
@@ -127,7 +131,7 @@ class InstalledTree(unittest.TestCase):
             self.assertEqual(run("identify", "-format", "%wx%h", icon), f"{size}x{size}")
 
     def test_launcher_points_into_the_prefix(self):
-        self.assertEqual(shlex.split(self.entry["Exec"]), [os.path.join(self.prefix, "bin", "glimtags")])
+        self.assertEqual(shlex.split(self.entry["Exec"]), [os.path.join(self.prefix, "bin", "glimtags"), "%f"])
         self.assertEqual(self.entry["Path"], os.path.join(self.prefix, "share", "glimtags"))
         self.assertEqual(self.entry["Icon"], self.desktop_id)
 
@@ -136,6 +140,18 @@ class InstalledTree(unittest.TestCase):
                         ["appstreamcli", "validate", "--no-net", self.metainfo]):
             result = subprocess.run(command, capture_output=True, text=True)
             self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_launcher_opens_the_file_types_of_the_tree(self):
+        mime = os.path.join(self.prefix, "share", "mime")
+        run("update-mime-database", mime)
+        with open(os.path.join(mime, "globs2"), encoding="utf-8") as f:
+            rows = [line.strip().split(":") for line in f if not line.startswith("#")]
+        globs = {glob: mime_type for _, mime_type, glob, *_ in rows}
+        with open(os.path.join(mime, "subclasses"), encoding="utf-8") as f:
+            parents = dict(line.split() for line in f)
+        self.assertEqual(globs, FILE_TYPES)
+        self.assertEqual({parents.get(t) for t in FILE_TYPES.values()}, {"text/plain"})
+        self.assertEqual(set(filter(None, self.entry["MimeType"].split(";"))), set(FILE_TYPES.values()))
 
     def test_launched_editor_draws_background_and_glyphs(self):
         preview = self.start_editor()
@@ -162,7 +178,9 @@ class InstalledTree(unittest.TestCase):
                if k not in ("XDG_CONFIG_HOME", "WAYLAND_DISPLAY")}
         env["HOME"] = home
         env["ASAN_OPTIONS"] = "detect_leaks=0"
-        type(self).process = subprocess.Popen(shlex.split(self.entry["Exec"]), cwd=self.entry["Path"], env=env,
+        # Without a file to open, a launcher drops the %f of the command.
+        command = [word for word in shlex.split(self.entry["Exec"]) if word != "%f"]
+        type(self).process = subprocess.Popen(command, cwd=self.entry["Path"], env=env,
                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wait_for(lambda: self.preview_place() is not None, "the editor window and its preview")
         return self.preview_place()
