@@ -78,7 +78,7 @@ TracedText clean(const TracedText& in, int typedLength, std::vector<GameChange>&
                 continue;
             }
             ++blanks;
-        } else if (!out.empty() && out.back().byte == kCaret && isGameCodeByte(b.byte)) {
+        } else if (!out.empty() && isGameCodePair(out.back().byte, b.byte)) {
             --visible;
             if (gameCodeColour(b.byte) == kBlack) {
                 dropBlackCode(out.back().typed, b.typed, changes);

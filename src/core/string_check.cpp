@@ -53,7 +53,7 @@ void colourPass(CheckHost& host)
 {
     for (int i = 0; i < host.currentName().length();) {
         const NameText name = host.currentName();
-        if (name.at(i) != kCaret || name.at(i + 2) != kCaret) {
+        if (!startsCode(name, i) || !startsCode(name, i + 2)) {
             ++i;
             continue;
         }
@@ -76,16 +76,6 @@ void checkString(CheckHost& host)
             return;
         colourPass(host);
     }
-}
-
-bool needsWhiteEnding(const NameText& name, bool endColorWhite)
-{
-    return endColorWhite && (name.empty() || name.at(name.length() - 1) != '7');
-}
-
-std::string nameWithEnding(const NameText& name, bool endColorWhite)
-{
-    return needsWhiteEnding(name, endColorWhite) ? name.bytes() + "^7" : name.bytes();
 }
 
 } // namespace glimtags

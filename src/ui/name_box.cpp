@@ -73,7 +73,7 @@ void NameBox::editQuietly(Edit&& edit)
     quiet_ = true;
     edit();
     quiet_ = false;
-    reportChange();
+    takeChange();
 }
 
 void NameBox::replaceSelection(std::string_view bytes)
@@ -118,8 +118,9 @@ void NameBox::requestRepaint()
         repaintHandler_();
 }
 
-void NameBox::reportChange()
+void NameBox::takeChange()
 {
+    name_ = NameText(boxBytes());
     if (changeHandler_)
         changeHandler_();
 }
@@ -160,7 +161,7 @@ void NameBox::OnText(wxCommandEvent&)
         SetInsertionPoint(std::min<long>(caret, static_cast<long>(bytes.size())));
         quiet_ = false;
     }
-    reportChange();
+    takeChange();
 }
 
 void NameBox::OnLeftDown(wxMouseEvent& event)

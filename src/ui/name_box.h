@@ -9,8 +9,9 @@
 
 namespace glimtags {
 
-// The name's edit box: one character per byte, the caret kept out of colour codes,
-// and every change of the text reported once to the window.
+// The name's edit box: one character per byte, the caret kept out of colour codes, and
+// every change of the text reported once to the window. It holds the one working copy
+// of the name: the first 255 bytes of what the box shows.
 class NameBox : public wxTextCtrl, public NameEditBox {
 public:
     static constexpr int kMaxTypedCharacters = 256;
@@ -21,10 +22,8 @@ public:
     void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
     // Called whenever the preview must show a moved caret or selection.
     void onRepaintRequest(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
-    // The window gives the box its copy of the name after each change.
-    void setNameCopy(const NameText& name) { nameCopy_ = name; }
 
-    NameText text() const override { return nameCopy_; }
+    NameText text() const override { return name_; }
     int selectionStart() const override;
     int selectionEnd() const override;
     void setSelection(int start, int end) override;
@@ -45,12 +44,12 @@ private:
     void OnLeftUp(wxMouseEvent& event);
 
     void requestRepaint();
-    void reportChange();
+    void takeChange();
     // Runs an edit of our own and reports it as one change.
     template <typename Edit>
     void editQuietly(Edit&& edit);
 
-    NameText nameCopy_;
+    NameText name_;
     bool dragging_ = false;
     bool quiet_ = false;
     std::function<void()> changeHandler_;

@@ -1,117 +1,144 @@
-// The Options menu: the six toggles, Check String, the background picture, the
-// language and the game path.
-#include "ui/editor_window.h"
+#include "ui/option_commands.h"
 
 #include "core/language_table.h"
 #include "dialogs/game_path_dialog.h"
 #include "platform/file_dialogs.h"
+#include "platform/user_folders.h"
 #include "render/tga_image.h"
 #include "ui/control_ids.h"
+#include "ui/editor_window.h"
 #include "ui/menu_bar.h"
+#include "ui/name_check.h"
 
 #include <wx/menu.h>
 
 #include <filesystem>
 
 namespace glimtags {
-
 namespace {
 
 const platform::FileDialogRequest kBackgroundRequest{"Targa Files (*.TGA)|*.TGA", "", "BackGround Texture"};
 const platform::FileDialogRequest kLanguageRequest{"Language Script File (*.lan)|*.lan", "", "Language Script",
-                                                       "Choose a language script"};
+                                                   "Choose a language script"};
+
+std::optional<TgaImage> loadPicture(const std::string& path)
+{
+    TgaImage picture;
+    if (!picture.load(path))
+        return std::nullopt;
+    return picture;
+}
 
 } // namespace
 
-bool EditorWindow::backgroundLoads(const std::string& path)
+OptionCommands::OptionCommands(EditorWindow& window)
+    : window_(window)
 {
-    TgaImage image;
-    image.clear();
-    return image.load(path) == 1;
+    for (const int toggle : {ids::MenuStripe, ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide,
+                             ids::MenuEndsWhite, ids::MenuAutoCheck})
+        window_.Bind(wxEVT_MENU, &OptionCommands::OnToggle, this, toggle);
+    window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::MenuCheckString);
+    window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::ToolCheckString);
+    window_.Bind(wxEVT_MENU, &OptionCommands::OnGamePath, this, ids::MenuGamePath);
+    window_.Bind(wxEVT_MENU, &OptionCommands::OnSetLanguage, this, ids::MenuLanguage);
+    window_.Bind(wxEVT_MENU, &OptionCommands::OnSetBackground, this, ids::MenuSetBackground);
 }
 
-void EditorWindow::OnToggle(wxCommandEvent& event)
+void OptionCommands::OnToggle(wxCommandEvent& event)
 {
     const std::optional<Toggle> option = toggleForMenuItem(event.GetId());
     if (!option)
         return;
-    const bool on = settings_.toggle(*option, store_);
-    menuBar_->Check(event.GetId(), on);
+    window_.menus().Check(event.GetId(), window_.settings().toggle(*option, window_.store()));
     if (*option != Toggle::EndColorWhite && *option != Toggle::AutoChecking)
-        requestRepaint();
+        window_.requestRepaint();
 }
 
-void EditorWindow::OnCheckString(wxCommandEvent&)
+void OptionCommands::OnCheckString(wxCommandEvent&)
 {
-    checkString(*this);
+    NameCheck check(window_);
+    checkString(check);
 }
 
-void EditorWindow::OnSetBackground(wxCommandEvent&)
+void OptionCommands::OnGamePath(wxCommandEvent&)
 {
-    const std::optional<std::string> chosen = platform::chooseFileToOpen(this, kBackgroundRequest);
-    if (!chosen)
+    askGamePath(window_.settings().q3Path);
+}
+
+void OptionCommands::askGamePathAtStart()
+{
+    if (!window_.settings().q3Path.empty())
         return;
-    // A picture that cannot be loaded is refused; the editor keeps the one it has
-    // and the name being edited.
-    if (!backgroundLoads(*chosen)) {
-        showLanguageMessage("MESSAGE_INVALIDBKGRND");
-        return;
-    }
-    settings_.BackGrndImage = *chosen;
-    store_.writeText(settings_key::BackGrndImage, *chosen);
-    startScene();
+    // The usual game folder stands in for the missing path for this run only.
+    const std::string gameFolder = platform::userGameFolder();
+    if (!askGamePath(gameFolder))
+        window_.settings().q3Path = gameFolder;
 }
 
-void EditorWindow::setBackgroundAtStart()
+bool OptionCommands::askGamePath(const std::string& initialPath)
 {
-    const std::optional<std::string> chosen = platform::chooseFileToOpen(this, kBackgroundRequest);
-    if (!chosen)
-        return;
-    settings_.BackGrndImage = *chosen;
-    store_.writeText(settings_key::BackGrndImage, *chosen);
-    if (!backgroundLoads(*chosen)) {
-        showLanguageMessage("MESSAGE_INVALIDBKGRND");
-        quitRequested_ = true;
-    }
+    // After a confirmed new language every further question counts as cancelled.
+    if (window_.ending())
+        return false;
+    GamePathDialog dialog(&window_, window_.settings().Language, initialPath);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    window_.settings().q3Path = dialog.path();
+    window_.store().writeText(settings_key::q3Path, dialog.path());
+    return true;
 }
 
-void EditorWindow::OnSetLanguage(wxCommandEvent&)
+void OptionCommands::OnSetLanguage(wxCommandEvent&)
 {
-    setLanguage();
-    if (quitRequested_)
-        endEditor();
+    chooseLanguage();
 }
 
-void EditorWindow::setLanguage()
+void OptionCommands::chooseLanguage()
 {
-    const std::optional<std::string> chosen = platform::chooseFileToOpen(this, kLanguageRequest);
-    if (!chosen || !askYesNo("MESSAGE_MUSTREINITAPP"))
+    const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kLanguageRequest);
+    if (!chosen || !window_.askLanguageQuestion("MESSAGE_MUSTREINITAPP"))
         return;
     const std::string language = languageSettingFor(*chosen, std::filesystem::current_path().string());
     // A language that could not be stored (the store has said why) would not be used at
     // the next start either, so the editor goes on.
-    if (!store_.writeText(settings_key::Language, language))
+    if (!window_.store().writeText(settings_key::Language, language))
         return;
-    settings_.Language = language;
-    quitRequested_ = true;
+    window_.settings().Language = language;
+    window_.endEditor();
 }
 
-void EditorWindow::OnGamePath(wxCommandEvent&)
+void OptionCommands::storeBackground(const std::string& path)
 {
-    askGamePath(settings_.q3Path);
+    window_.settings().BackGrndImage = path;
+    window_.store().writeText(settings_key::BackGrndImage, path);
 }
 
-bool EditorWindow::askGamePath(const std::string& initialPath)
+void OptionCommands::OnSetBackground(wxCommandEvent&)
 {
-    // After a confirmed new language every further question counts as cancelled.
-    if (quitRequested_)
-        return false;
-    GamePathDialog dialog(this, settings_.Language, initialPath);
-    if (dialog.ShowModal() != wxID_OK)
-        return false;
-    settings_.q3Path = dialog.path();
-    store_.writeText(settings_key::q3Path, settings_.q3Path);
-    return true;
+    const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kBackgroundRequest);
+    if (!chosen)
+        return;
+    // A picture that cannot be loaded is refused; the editor keeps the one it has and
+    // the name being edited.
+    const std::optional<TgaImage> picture = loadPicture(*chosen);
+    if (!picture) {
+        window_.showLanguageMessage("MESSAGE_INVALIDBKGRND");
+        return;
+    }
+    storeBackground(*chosen);
+    window_.showBackground(*picture);
+}
+
+void OptionCommands::chooseBackgroundAtStart()
+{
+    const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kBackgroundRequest);
+    if (!chosen)
+        return;
+    storeBackground(*chosen);
+    if (!loadPicture(*chosen)) {
+        window_.showLanguageMessage("MESSAGE_INVALIDBKGRND");
+        window_.endEditor();
+    }
 }
 
 } // namespace glimtags

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <wx/event.h>
+
+#include <string>
+
+namespace glimtags {
+
+class EditorWindow;
+
+// The Options menu: the six toggles, Check String, the game path, the language and
+// the background picture; the last three also run at start-up.
+class OptionCommands : public wxEvtHandler {
+public:
+    explicit OptionCommands(EditorWindow& window);
+
+    // Set Language; a confirmed and stored language ends the editor.
+    void chooseLanguage();
+    // With no game path stored: the game path dialog, the usual game folder for this run
+    // when it is cancelled.
+    void askGamePathAtStart();
+    // The stored background does not load: another one, or the editor ends.
+    void chooseBackgroundAtStart();
+
+private:
+    void OnToggle(wxCommandEvent& event);
+    void OnCheckString(wxCommandEvent& event);
+    void OnGamePath(wxCommandEvent& event);
+    void OnSetLanguage(wxCommandEvent& event);
+    void OnSetBackground(wxCommandEvent& event);
+
+    bool askGamePath(const std::string& initialPath);
+    void storeBackground(const std::string& path);
+
+    EditorWindow& window_;
+};
+
+} // namespace glimtags
