@@ -32,6 +32,21 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
     return true;
 }
 
+void expectNothingClipped(wxWindow& window)
+{
+    const wxRect client(window.GetClientSize());
+    const wxWindowList& children = window.GetChildren();
+    for (wxWindow* child : children) {
+        const wxRect rect = child->GetRect();
+        SCOPED_TRACE(child->GetLabel().utf8_string());
+        EXPECT_TRUE(client.Contains(rect));
+        EXPECT_GE(rect.width, child->GetBestSize().x);
+        EXPECT_GE(rect.height, child->GetBestSize().y);
+        for (wxWindow* other : children)
+            EXPECT_TRUE(other == child || !rect.Intersects(other->GetRect())) << "overlaps " << other->GetLabel();
+    }
+}
+
 } // namespace glimtags::test
 
 namespace {
