@@ -13,6 +13,7 @@ PreviewLabels previewLabels(const LanguageTable& language)
     labels.inGameLimit = {language.lookup("GLTEXT_INGAMELIMIT1"), language.lookup("GLTEXT_INGAMELIMIT2"),
                           language.lookup("GLTEXT_INGAMELIMIT3")};
     labels.nameLonger = language.lookup("GLTEXT_NAMELONGER");
+    labels.serverName = language.lookup("GLTEXT_SERVERNAME");
     return labels;
 }
 

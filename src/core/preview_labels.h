@@ -14,6 +14,8 @@ struct PreviewLabels {
     std::string nextChar;
     std::array<std::string, 3> inGameLimit;
     std::string nameLonger;
+    // Leads the line that shows what a server makes of the name.
+    std::string serverName;
 };
 
 PreviewLabels previewLabels(const LanguageTable& language);

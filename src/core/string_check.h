@@ -17,13 +17,25 @@ public:
     virtual void requestRepaint() = 0;
     // Ask the question stored under the language key; true only for Yes.
     virtual bool askYesNo(std::string_view languageKey) = 0;
+    // Show the message stored under the language key, with an OK button.
+    virtual void tell(std::string_view languageKey) = 0;
     // Put a new text into the name box. This is a change of the name like any other,
     // so with AutoCheck on it runs a nested check before returning.
     virtual void replaceName(const NameText& name) = 0;
 };
 
+// What the check also looks at beyond the bytes a name must not hold.
+struct GameRuleCheck {
+    // Offer to delete what an ioquake3 server would refuse or drop: ';' and '\', black
+    // colour codes, a fourth blank in a row and leading blanks.
+    bool enabled = false;
+    // Then say, with the cut selected, where a server cuts the name. The caller decides,
+    // so that a check after every change does not say it again and again.
+    bool tellCut = false;
+};
+
 // Offers, one finding at a time, to delete bytes a game name must not hold
 // and colour codes that follow each other with nothing between them.
-void checkString(CheckHost& host);
+void checkString(CheckHost& host, GameRuleCheck gameRules = {});
 
 } // namespace glimtags

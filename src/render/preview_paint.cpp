@@ -17,6 +17,8 @@ void paintPreview(PreviewView& view, const PreviewState& state, int width, int h
 {
     const int startColumn = visibleColumn(state.name, state.selectionStart);
     view.renderFrame(state.name, width, height, state.nameLonger, state.enableStripe);
+    if (state.serverName)
+        view.drawServerName(*state.serverName);
     view.drawSelection(startColumn, visibleColumn(state.name, state.selectionEnd));
     if (!state.nameLonger && state.enableTextCursor)
         view.drawTextCursor(startColumn);

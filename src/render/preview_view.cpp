@@ -103,7 +103,7 @@ bool PreviewView::setBackground(const TgaImage& picture)
 void PreviewView::setLabels(PreviewLabels labels)
 {
     for (std::string* text : {&labels.previousChar, &labels.currentChar, &labels.nextChar, &labels.inGameLimit[0],
-                              &labels.inGameLimit[1], &labels.inGameLimit[2], &labels.nameLonger})
+                              &labels.inGameLimit[1], &labels.inGameLimit[2], &labels.nameLonger, &labels.serverName})
         *text = cut(std::move(*text));
     labels_ = std::move(labels);
 }
@@ -235,6 +235,22 @@ void PreviewView::drawLimitNotice()
         font_.drawText(272, integerPart(half - 65.0f - 15.0f * static_cast<float>(line)), "%s",
             labels_.inGameLimit[line].c_str());
     }
+}
+
+void PreviewView::drawServerName(const NameText& serverName)
+{
+    const float half = halfHeight();
+    font_.colour = kWhiteText;
+    font_.size = 12;
+    font_.shadow = true;
+    font_.shadowColour = kBlackShadow;
+    font_.drawText(kNamePenX, integerPart(half + 52), "%s", labels_.serverName.c_str());
+    int penX = kNamePenX;
+    walkGameColours(serverName, [&](unsigned char byte, ColourRgb colour) {
+        useShadowedGlyphs(font_, {colour.red, colour.green, colour.blue, 1.0f});
+        font_.drawText(penX, integerPart(half + 30), "%c", byte);
+        penX += kNameGlyphSize;
+    });
 }
 
 } // namespace glimtags

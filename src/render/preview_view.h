@@ -31,6 +31,8 @@ public:
     void drawLimitGuide();
     void drawCharacterInfo(const NameText& name, int caret);
     void drawLimitNotice();
+    // The server's version of the name above it, led by its label, in the game's colours.
+    void drawServerName(const NameText& serverName);
 
 private:
     float halfHeight() const { return static_cast<float>(height_) * 0.5f; }

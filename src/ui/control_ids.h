@@ -41,6 +41,11 @@ inline constexpr int MenuUpdate = 32801;
 inline constexpr int MenuOnlineCentre = 32802;
 inline constexpr int MenuMerge = 32803;
 
+// The editor's own additions, above the fixed ids.
+inline constexpr int MenuShowInGameName = 32810;
+inline constexpr int MenuCheckGameRules = 32811;
+inline constexpr int MenuUseGameFont = 32812;
+
 inline constexpr int ToolNew = 32784;
 inline constexpr int ToolOpen = 32789;
 inline constexpr int ToolSaveAsHost = 32790;

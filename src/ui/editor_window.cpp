@@ -1,5 +1,6 @@
 #include "ui/editor_window.h"
 
+#include "core/game_name.h"
 #include "core/language_table.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
@@ -8,11 +9,13 @@
 #include "platform/beep.h"
 #include "platform/dialog_units.h"
 #include "platform/embedded_picture.h"
+#include "platform/menu_tooltip.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "render/preview_view.h"
 #include "ui/control_ids.h"
 #include "ui/file_commands.h"
+#include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
 #include "ui/name_box.h"
 #include "ui/name_check.h"
@@ -21,9 +24,12 @@
 #include "ui/preview_canvas.h"
 
 #include <wx/iconbndl.h>
+#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+
+#include <algorithm>
 
 namespace glimtags {
 namespace {
@@ -53,7 +59,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     , store_(store)
 {
     SetIcons(applicationIcons());
-    fontSheet_.load(kFontFile);
+    fonts_ = std::make_unique<FontSheets>(kFontFile);
     createControls();
     fileCommands_ = std::make_unique<FileCommands>(*this);
     if (!previewCanvas_)
@@ -68,6 +74,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     optionCommands_ = std::make_unique<OptionCommands>(*this);
     askFirstRunQuestions();
     setCheckMarks(*menuBar_, settings_);
+    findGameFont();
     bindHelpCommands();
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this] { onNameChanged(); });
@@ -88,7 +95,7 @@ void EditorWindow::createControls()
     nameBox_->SetFocus();
     previewCanvas_ = PreviewCanvas::create(panel, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
     if (previewCanvas_)
-        palette_ = std::make_unique<Palette>(panel, *nameBox_, fontSheet_);
+        palette_ = std::make_unique<Palette>(panel, *nameBox_, fonts_->sheet(false));
 }
 
 void EditorWindow::askFirstRunQuestions()
@@ -122,7 +129,7 @@ void EditorWindow::start()
     }
     Show();
     if (previewCanvas_) {
-        previewCanvas_->startScene(fontSheet_, previewLabels(language()));
+        previewCanvas_->startScene(fonts_->sheet(settings_.isOn(Toggle::UseGameFont)), previewLabels(language()));
         showBackground(background);
     }
     nameBox_->SetFocus();
@@ -131,6 +138,27 @@ void EditorWindow::start()
 void EditorWindow::showBackground(const TgaImage& picture)
 {
     previewCanvas_->setBackground(picture);
+}
+
+void EditorWindow::findGameFont()
+{
+    fonts_->findGameSheet(settings_.q3Path);
+    wxMenuItem* item = menuBar_->FindItem(ids::MenuUseGameFont);
+    item->Enable(fonts_->gameSheetFound());
+    platform::setMenuItemTooltip(
+        *item, fonts_->gameSheetFound()
+                   ? wxString()
+                   : platform::fromLatin1(language().lookup("MESSAGE_NOGAMEFONT")) + "\n" +
+                         platform::fromFileSystem(fonts_->problem()));
+    applyFont();
+}
+
+void EditorWindow::applyFont()
+{
+    const TgaImage& sheet = fonts_->sheet(settings_.isOn(Toggle::UseGameFont));
+    palette_->setGlyphs(sheet);
+    if (previewCanvas_->sceneStarted())
+        previewCanvas_->setFont(sheet);
 }
 
 PreviewState EditorWindow::previewState() const
@@ -142,6 +170,11 @@ PreviewState EditorWindow::previewState() const
     state.enableTextCursor = settings_.isOn(Toggle::EnableTextCursor);
     state.inGameLimit = settings_.isOn(Toggle::InGameLimit);
     state.charInfo = settings_.isOn(Toggle::CharInfo);
+    if (settings_.isOn(Toggle::ShowInGameName)) {
+        NameText server = serverName(state.name, NameType::User).text;
+        if (server != state.name)
+            state.serverName = std::move(server);
+    }
     return state;
 }
 
@@ -179,9 +212,15 @@ void EditorWindow::onNameChanged()
 {
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
+    // A server's cut is told when the name first reaches it, not on every later key.
+    const GameName server = serverName(nameBox_->text(), NameType::User);
+    const bool cut = std::any_of(server.changes.begin(), server.changes.end(),
+                                 [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+    const bool newlyCut = cut && !serverCutsName_;
+    serverCutsName_ = cut;
     if (settings_.isOn(Toggle::AutoChecking)) {
         NameCheck check(*this);
-        checkString(check);
+        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut});
     }
     requestRepaint();
 }

@@ -17,6 +17,7 @@ class wxStaticText;
 namespace glimtags {
 
 class FileCommands;
+class FontSheets;
 class LanguageTable;
 class NameBox;
 class OptionCommands;
@@ -52,6 +53,11 @@ public:
     void requestRepaint();
     // The preview's new background; a picture without pixels leaves none.
     void showBackground(const TgaImage& picture);
+    // Looks for the game's font sheet again, as after a change of the game folder.
+    void findGameFont();
+    // Draws the preview and the palette with the sheet the options ask for.
+    void applyFont();
+    FontSheets& fonts() { return *fonts_; }
     // Ends the editor: at once while it runs, or instead of showing it while it starts.
     void endEditor();
     bool ending() const { return ending_; }
@@ -64,8 +70,10 @@ private:
 
     SettingsStore& store_;
     AppSettings settings_;
-    TgaImage fontSheet_;
+    std::unique_ptr<FontSheets> fonts_;
     bool ending_ = false;
+    // Whether a server would cut the name last checked, so that the cut is told once.
+    bool serverCutsName_ = false;
 
     wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;

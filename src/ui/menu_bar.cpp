@@ -24,6 +24,8 @@ constexpr ToggleItem kToggleItems[] = {
     {Toggle::EnableStripe, ids::MenuStripe},   {Toggle::EnableTextCursor, ids::MenuTextCursor},
     {Toggle::CharInfo, ids::MenuCharInfo},     {Toggle::InGameLimit, ids::MenuLimitGuide},
     {Toggle::EndColorWhite, ids::MenuEndsWhite}, {Toggle::AutoChecking, ids::MenuAutoCheck},
+    {Toggle::ShowInGameName, ids::MenuShowInGameName}, {Toggle::CheckGameRules, ids::MenuCheckGameRules},
+    {Toggle::UseGameFont, ids::MenuUseGameFont},
 };
 
 // Where a language text goes: a menu title by position, an item by id, or a label.
@@ -51,6 +53,9 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"OPTIONS_ENDSWHITE", Target::MenuItem, ids::MenuEndsWhite},
     {"OPTIONS_CHECKSTR", Target::MenuItem, ids::MenuCheckString},
     {"OPTIONS_AUTOCHECK", Target::MenuItem, ids::MenuAutoCheck},
+    {"OPTIONS_GAMERULES", Target::MenuItem, ids::MenuCheckGameRules},
+    {"OPTIONS_SHOWINGAMENAME", Target::MenuItem, ids::MenuShowInGameName},
+    {"OPTIONS_GAMEFONT", Target::MenuItem, ids::MenuUseGameFont},
     {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
     {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
     {"OPTIONS_SETBKGRND", Target::MenuItem, ids::MenuSetBackground},
@@ -108,6 +113,10 @@ wxMenuBar* createMenuBar()
     options->AppendSeparator();
     options->Append(ids::MenuCheckString, "&Check String");
     options->AppendCheckItem(ids::MenuAutoCheck, "&Enable AutoCheck String");
+    options->AppendCheckItem(ids::MenuCheckGameRules, "Check for the game's &rules");
+    options->AppendSeparator();
+    options->AppendCheckItem(ids::MenuShowInGameName, "Show the in-game &name");
+    options->AppendCheckItem(ids::MenuUseGameFont, "Use the game's &font");
     options->AppendSeparator();
     options->Append(ids::MenuGamePath, "Set Quake III Arena Baseq3 &path...");
     options->Append(ids::MenuLanguage, "Set Lan&guage...");

@@ -26,6 +26,11 @@ bool NameCheck::askYesNo(std::string_view languageKey)
     return window_.askLanguageQuestion(languageKey);
 }
 
+void NameCheck::tell(std::string_view languageKey)
+{
+    window_.showLanguageMessage(languageKey);
+}
+
 void NameCheck::replaceName(const NameText& name)
 {
     window_.nameBox().setText(name);

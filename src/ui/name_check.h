@@ -19,6 +19,7 @@ public:
     void selectRange(int start, int end) override;
     void requestRepaint() override;
     bool askYesNo(std::string_view languageKey) override;
+    void tell(std::string_view languageKey) override;
     void replaceName(const NameText& name) override;
 
 private:
