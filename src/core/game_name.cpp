@@ -127,4 +127,19 @@ GameName serverName(const NameText& typed, NameType type)
     return result;
 }
 
+std::optional<NameText> serverNameIfChanged(const NameText& typed)
+{
+    NameText server = serverName(typed, NameType::User).text;
+    if (server == typed)
+        return std::nullopt;
+    return server;
+}
+
+bool serverCutsName(const NameText& typed)
+{
+    const std::vector<GameChange> changes = serverName(typed, NameType::User).changes;
+    return std::any_of(changes.begin(), changes.end(),
+                       [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+}
+
 } // namespace glimtags

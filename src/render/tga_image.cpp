@@ -79,6 +79,7 @@ bool TgaImage::load(const std::string& path)
 
 bool TgaImage::decode(std::string_view file)
 {
+    errorCode = TgaError::None;
     const auto fail = [this](TgaError error) {
         pixels = std::vector<unsigned char>();
         errorCode = error;

@@ -9,7 +9,7 @@
 
 namespace glimtags {
 
-// Why the last load failed; None after clearing.
+// Why the last load failed; None after one that succeeded.
 enum class TgaError : std::int32_t {
     None = 0,
     OpenFailed = 1000,

@@ -29,7 +29,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include <algorithm>
 
 namespace glimtags {
 namespace {
@@ -170,11 +169,8 @@ PreviewState EditorWindow::previewState() const
     state.enableTextCursor = settings_.isOn(Toggle::EnableTextCursor);
     state.inGameLimit = settings_.isOn(Toggle::InGameLimit);
     state.charInfo = settings_.isOn(Toggle::CharInfo);
-    if (settings_.isOn(Toggle::ShowInGameName)) {
-        NameText server = serverName(state.name, NameType::User).text;
-        if (server != state.name)
-            state.serverName = std::move(server);
-    }
+    if (settings_.isOn(Toggle::ShowInGameName))
+        state.serverName = serverNameIfChanged(state.name);
     return state;
 }
 
@@ -213,9 +209,7 @@ void EditorWindow::onNameChanged()
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.
-    const GameName server = serverName(nameBox_->text(), NameType::User);
-    const bool cut = std::any_of(server.changes.begin(), server.changes.end(),
-                                 [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+    const bool cut = serverCutsName(nameBox_->text());
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
     if (settings_.isOn(Toggle::AutoChecking)) {

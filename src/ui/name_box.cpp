@@ -95,7 +95,12 @@ void NameBox::setText(const NameText& text)
 
 void NameBox::scrollCaretIntoView()
 {
-    ShowPosition(GetInsertionPoint());
+    // GTK scrolls an entry to its caret whenever a selection is set, while showing a
+    // position would drop the selection, and with it the bytes a question is about.
+    long from = 0;
+    long to = 0;
+    GetSelection(&from, &to);
+    SetSelection(from, to);
 }
 
 void NameBox::beep()

@@ -3,10 +3,13 @@
 #include "core/language_table.h"
 #include "dialogs/game_path_dialog.h"
 #include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/user_folders.h"
 #include "render/tga_image.h"
 #include "ui/control_ids.h"
 #include "ui/editor_window.h"
+#include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
 #include "ui/name_check.h"
 
@@ -35,7 +38,8 @@ OptionCommands::OptionCommands(EditorWindow& window)
     : window_(window)
 {
     for (const int toggle : {ids::MenuStripe, ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide,
-                             ids::MenuEndsWhite, ids::MenuAutoCheck})
+                             ids::MenuEndsWhite, ids::MenuAutoCheck, ids::MenuShowInGameName,
+                             ids::MenuCheckGameRules, ids::MenuUseGameFont})
         window_.Bind(wxEVT_MENU, &OptionCommands::OnToggle, this, toggle);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::MenuCheckString);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::ToolCheckString);
@@ -49,20 +53,29 @@ void OptionCommands::OnToggle(wxCommandEvent& event)
     const std::optional<Toggle> option = toggleForMenuItem(event.GetId());
     if (!option)
         return;
-    window_.menus().Check(event.GetId(), window_.settings().toggle(*option, window_.store()));
-    if (*option != Toggle::EndColorWhite && *option != Toggle::AutoChecking)
+    const bool on = window_.settings().toggle(*option, window_.store());
+    window_.menus().Check(event.GetId(), on);
+    if (*option == Toggle::UseGameFont) {
+        // Switched on, a sheet that cannot be used says why; the editor's own one stays.
+        if (on && !window_.fonts().gameSheetUsable())
+            platform::showMessage(&window_, platform::fromLatin1(window_.language().lookup("MESSAGE_GAMEFONTUNUSABLE")) +
+                                                "\n" + platform::fromFileSystem(window_.fonts().problem()));
+        window_.applyFont();
+    }
+    if (*option != Toggle::EndColorWhite && *option != Toggle::AutoChecking && *option != Toggle::CheckGameRules)
         window_.requestRepaint();
 }
 
 void OptionCommands::OnCheckString(wxCommandEvent&)
 {
     NameCheck check(window_);
-    checkString(check);
+    checkString(check, {window_.settings().isOn(Toggle::CheckGameRules), true});
 }
 
 void OptionCommands::OnGamePath(wxCommandEvent&)
 {
-    askGamePath(window_.settings().q3Path);
+    if (askGamePath(window_.settings().q3Path))
+        window_.findGameFont();
 }
 
 void OptionCommands::askGamePathAtStart()

@@ -49,15 +49,18 @@ TEST_F(MenusTest, BuiltInMenusInTheirOrderWithTheToolbar)
                             "32776 Enable color &Stripe behind NickName", "32779 Enable &Text-Cursor",
                             "32782 Enable Char &Info", "32794 Enable In-game screen &limit guide",
                             "32781 String ends with &white code", "-", "32795 &Check String",
-                            "32797 &Enable AutoCheck String", "-", "32780 Set Quake III Arena Baseq3 &path...",
+                            "32797 &Enable AutoCheck String", "32811 Check for the game's &rules", "-",
+                            "32810 Show the in-game &name", "32812 Use the game's &font", "-",
+                            "32780 Set Quake III Arena Baseq3 &path...",
                             "32800 Set Lan&guage...", "32796 Set &BackGround Image..."}));
     EXPECT_EQ(items(2), (std::vector<std::string>{"32777 &Contents...", "32775 &About...", "-",
                                                   "32802 Quorvant Glimtags &Center OnLine...",
                                                   "32801 Glimtags &Update..."}));
     EXPECT_EQ(menus().GetMenuLabel(1), "&Options");
     EXPECT_FALSE(menus().IsChecked(ids::MenuStripe));
+    EXPECT_FALSE(menus().IsChecked(ids::MenuCheckGameRules));
     for (int checked : {ids::MenuTextCursor, ids::MenuEndsWhite, ids::MenuCharInfo, ids::MenuLimitGuide,
-                        ids::MenuAutoCheck})
+                        ids::MenuAutoCheck, ids::MenuShowInGameName, ids::MenuUseGameFont})
         EXPECT_TRUE(menus().IsChecked(checked)) << checked;
 
     wxToolBar* tools = window->GetToolBar();
@@ -94,6 +97,8 @@ TEST_F(MenusTest, EveryLanguageKeyReachesItsOwnTextAndTheMarksStay)
         {"OPTIONS_CHARINFO", ids::MenuCharInfo}, {"OPTIONS_SCRGUIDE", ids::MenuLimitGuide},
         {"OPTIONS_ENDSWHITE", ids::MenuEndsWhite}, {"OPTIONS_CHECKSTR", ids::MenuCheckString},
         {"OPTIONS_AUTOCHECK", ids::MenuAutoCheck}, {"OPTIONS_Q3APATH", ids::MenuGamePath},
+        {"OPTIONS_GAMERULES", ids::MenuCheckGameRules}, {"OPTIONS_SHOWINGAMENAME", ids::MenuShowInGameName},
+        {"OPTIONS_GAMEFONT", ids::MenuUseGameFont},
         {"OPTIONS_LANGUAGE", ids::MenuLanguage}, {"OPTIONS_SETBKGRND", ids::MenuSetBackground},
         {"HELP_CONTENTS", ids::MenuContents}, {"HELP_ABOUT", ids::MenuAbout},
         {"HELP_GLIMTAGSCENTER", ids::MenuOnlineCentre},

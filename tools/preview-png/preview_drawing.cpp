@@ -2,10 +2,12 @@
 
 #include "offscreen_gl.h"
 
+#include "core/game_name.h"
 #include "core/language_table.h"
 #include "core/preview_labels.h"
 #include "render/preview_paint.h"
 #include "render/preview_view.h"
+#include "platform/game_font.h"
 #include "render/tga_image.h"
 
 #include <memory>
@@ -23,6 +25,8 @@ PreviewState stateFor(const PreviewOptions& options)
     state.enableTextCursor = options.cursor;
     state.charInfo = options.charInfo;
     state.inGameLimit = options.guide;
+    if (options.gameRules)
+        state.serverName = serverNameIfChanged(state.name);
     return state;
 }
 
@@ -39,7 +43,15 @@ DrawnPreview drawPreview(const PreviewOptions& options)
         return drawn;
     }
     TgaImage font;
-    if (!font.load(options.font))
+    if (!options.gameFolder.empty()) {
+        const platform::GameFontSearch game = platform::findGameFont(platform::gameDataFolders(options.gameFolder));
+        if (game.outcome == platform::GameFontSearch::Outcome::Found && font.decode(game.bytes))
+            drawn.warning = "drawn with " + game.source;
+        else
+            drawn.warning = "no usable game font (" + (game.reason.empty() ? game.source : game.reason) + "); " +
+                options.font + " instead";
+    }
+    if (font.pixels.empty() && !font.load(options.font))
         drawn.warning = "font " + options.font + " did not load (error " +
             std::to_string(static_cast<int>(font.errorCode)) + "); glyphs show as squares";
     TgaImage background;

@@ -1,0 +1,101 @@
+#include "gui/editor_fixture.h"
+
+#include "gui/dialog_expectations.h"
+#include "ui/control_ids.h"
+
+#include <wx/menu.h>
+
+#include <filesystem>
+
+using glimtags::Toggle;
+using glimtags::test::EditorFixture;
+using glimtags::test::ExpectMessage;
+namespace ids = glimtags::ids;
+namespace fs = std::filesystem;
+
+namespace {
+
+class GameOptionsTest : public EditorFixture {
+protected:
+    // The game's font sheet as a loose file of the game folder.
+    void putGameSheet(const std::string& bytes)
+    {
+        fs::create_directories(fs::path(gameFolder()) / "gfx" / "2d");
+        home.write("baseq3/gfx/2d/bigchars.tga", bytes);
+    }
+};
+
+// A 256 x 256 sheet of opaque white: every glyph a solid square.
+std::string solidSheet()
+{
+    std::string sheet(18, '\0');
+    sheet[2] = 2;
+    sheet[13] = 1;
+    sheet[15] = 1;
+    sheet[16] = 32;
+    return sheet + std::string(256 * 256 * 4, '\xff');
+}
+
+} // namespace
+
+TEST_F(GameOptionsTest, TheServersNameIsShownOnlyWhenItDiffers)
+{
+    storeUsualSettings();
+    storeSetting("AutoChecking", 0);
+    startEditor();
+    setName("^1Plain", 0, 0);
+    EXPECT_FALSE(window->previewState().serverName);
+    setName("  ^0Dark", 0, 0);
+    ASSERT_TRUE(window->previewState().serverName);
+    EXPECT_EQ(window->previewState().serverName->bytes(), "Dark");
+    command(ids::MenuShowInGameName);
+    EXPECT_FALSE(window->previewState().serverName);
+    EXPECT_NE(settingsText().find("ShowInGameName=0"), std::string::npos);
+}
+
+TEST_F(GameOptionsTest, TheCheckOffersWhatAServerChangesOnceTheOptionIsOn)
+{
+    storeUsualSettings();
+    storeSetting("AutoChecking", 0);
+    startEditor();
+    setName("a;b", 0, 0);
+    GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
+    command(ids::MenuCheckGameRules);
+    EXPECT_TRUE(window->menus().IsChecked(ids::MenuCheckGameRules));
+    wxString question;
+    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES, &question));
+    EXPECT_TRUE(question.StartsWith("A server refuses a name with this character")) << question;
+    EXPECT_EQ(boxBytes(), "ab");
+
+    setName(std::string(34, 'x') + "^1yz", 0, 0);
+    wxString cut;
+    GT_TEST_DIALOG(command(ids::ToolCheckString), ExpectMessage(wxID_OK, &cut));
+    EXPECT_TRUE(cut.StartsWith("A server keeps only the first 35 bytes")) << cut;
+    EXPECT_EQ(window->nameBox().selectionStart(), 35);
+    EXPECT_EQ(window->nameBox().selectionEnd(), 38);
+}
+
+TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
+{
+    storeUsualSettings();
+    putGameSheet(solidSheet());
+    startEditor();
+    EXPECT_TRUE(window->menus().IsEnabled(ids::MenuUseGameFont));
+    setName("^1W", 0, 0);
+    // A solid square fills the whole glyph cell, which a letter never does.
+    const auto cellCorner = [this] { return previewOnScreen().GetRed(11, 99); };
+    EXPECT_GT(cellCorner(), 200);
+    command(ids::MenuUseGameFont);
+    EXPECT_LT(cellCorner(), 100) << "switched off, the editor's own font draws";
+
+    putGameSheet("not a picture");
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
+    wxString message;
+    GT_TEST_DIALOG(command(ids::MenuUseGameFont), ExpectMessage(wxID_OK, &message));
+    EXPECT_TRUE(message.Contains("bigchars.tga")) << message;
+    EXPECT_LT(cellCorner(), 100) << "a broken sheet leaves the editor's own font";
+
+    fs::remove_all(fs::path(gameFolder()) / "gfx");
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
+    EXPECT_FALSE(window->menus().IsEnabled(ids::MenuUseGameFont)) << "with no sheet the option cannot be chosen";
+}
