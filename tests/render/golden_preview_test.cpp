@@ -29,7 +29,7 @@ struct GoldenCase {
     const char* file;
     std::string name{};
     int selectionStart = 0, selectionEnd = 0;
-    bool stripe = false, cursor = true, charInfo = true, guide = true, testLabels = false;
+    bool stripe = false, cursor = true, charInfo = true, guide = true, testLabels = false, gameRules = false;
 };
 
 void PrintTo(const GoldenCase& c, std::ostream* out)
@@ -75,6 +75,9 @@ const GoldenCase kCases[] = {
     {.file = "escape_bytes", .name = "a\\b\tc\nd", .selectionStart = 1, .selectionEnd = 1, .stripe = true},
     {.file = "test_labels", .name = kOverInGameLimit, .testLabels = true},
     {.file = "test_labels_too_long", .name = kTooLong, .testLabels = true},
+    // Above the name, led by its label, what a server makes of it: leading blanks, black
+    // codes (^8 too) and a fourth blank dropped, drawn by the game's colour rule.
+    {.file = "server_line", .name = "  ^0Dark^8Side^1Red^c    x^", .gameRules = true},
 };
 
 ::testing::AssertionResult matchesGolden(const std::vector<unsigned char>& drawn, const glimtags::tools::PngPicture& golden)
@@ -121,6 +124,7 @@ TEST_P(GoldenPreview, MatchesItsPicture)
     options.cursor = c.cursor;
     options.charInfo = c.charInfo;
     options.guide = c.guide;
+    options.gameRules = c.gameRules;
     options.background = kResources + "/BackGrnd.TGA";
     options.font = kResources + "/Font.TGA";
     options.language = c.testLabels ? dir.write("labels.lan", testLabels()) : kResources + "/English.lan";
