@@ -66,6 +66,15 @@ std::string nameWithEnding(const NameText& name, bool endColorWhite)
     return needsWhiteEnding(name, endColorWhite) ? name.bytes() + "^7" : name.bytes();
 }
 
+NameText withoutWhiteEnding(const NameText& read, bool endColorWhite)
+{
+    const std::string& bytes = read.bytes();
+    if (!bytes.ends_with("^7"))
+        return read;
+    const NameText rest(std::string_view(bytes).substr(0, bytes.size() - 2));
+    return needsWhiteEnding(rest, endColorWhite) ? rest : read;
+}
+
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite)
 {
     return "seta " + std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';

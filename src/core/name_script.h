@@ -36,6 +36,10 @@ bool needsWhiteEnding(const NameText& name, bool endColorWhite);
 // The quoted value written for a name: the name and, where the rule asks, "^7".
 std::string nameWithEnding(const NameText& name, bool endColorWhite);
 
+// A name read back from a script without the "^7" the save added: taken off only where
+// saving the rest writes it back, so that a file opened and saved again keeps its bytes.
+NameText withoutWhiteEnding(const NameText& read, bool endColorWhite);
+
 // The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end.
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite);
 // The seta line and a line feed, as merged into the game configuration.

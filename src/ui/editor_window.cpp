@@ -2,6 +2,8 @@
 
 #include "core/game_name.h"
 #include "core/language_table.h"
+#include "core/message_format.h"
+#include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
 #include "dialogs/help_commands.h"
@@ -14,6 +16,7 @@
 #include "platform/text_encoding.h"
 #include "render/preview_view.h"
 #include "ui/control_ids.h"
+#include "ui/edit_commands.h"
 #include "ui/file_commands.h"
 #include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
@@ -34,6 +37,7 @@ namespace glimtags {
 namespace {
 
 using platform::unitPoint;
+using platform::unitsAcross;
 using platform::unitSize;
 
 constexpr const char* kFontFile = "Font.TGA";
@@ -66,15 +70,21 @@ EditorWindow::EditorWindow(SettingsStore& store)
     menuBar_ = createMenuBar();
     SetMenuBar(menuBar_);
     createToolBar(*this);
-    // The menu and the toolbar take their room above the controls.
+    CreateStatusBar(2);
+    const int statusWidths[] = {-1, unitsAcross(190)};
+    SetStatusWidths(2, statusWidths);
+    // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 
     settings_.load(store_);
     optionCommands_ = std::make_unique<OptionCommands>(*this);
+    editCommands_ = std::make_unique<EditCommands>(*this);
+    fileCommands_->showRecentFiles();
     askFirstRunQuestions();
     setCheckMarks(*menuBar_, settings_);
     findGameFont();
     bindHelpCommands();
+    showCounts();
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this] { onNameChanged(); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -99,11 +109,33 @@ void EditorWindow::createControls()
 
 void EditorWindow::askFirstRunQuestions()
 {
+    // A new user chooses a language and goes on in it.
+    if (settings_.Language.empty())
+        optionCommands_->chooseFirstLanguage();
     if (!settings_.Language.empty())
-        localiseMenuBar(*menuBar_, *nameLabel_, *specialCharsGroup_, language());
-    else
-        optionCommands_->chooseLanguage();
+        localiseMenuBar(*this, *nameLabel_, *specialCharsGroup_, language());
     optionCommands_->askGamePathAtStart();
+}
+
+bool EditorWindow::openScript(const std::string& path)
+{
+    return fileCommands_->openScript(path);
+}
+
+void EditorWindow::showStatus(const wxString& text)
+{
+    SetStatusText(text, 0);
+}
+
+void EditorWindow::showCounts()
+{
+    const NameText& name = nameBox_->text();
+    const LanguageTable texts = language();
+    std::string counts =
+        formatMessage(texts.lookup("STATUS_COUNT"), {limitLength(name), kSaveLimit, name.length()});
+    if (exceedsInGameLimit(name))
+        counts += formatMessage(texts.lookup("STATUS_INGAME"), {kInGameLimit});
+    SetStatusText(platform::fromLatin1(counts), 1);
 }
 
 void EditorWindow::bindHelpCommands()
@@ -206,6 +238,7 @@ void EditorWindow::endEditor()
 
 void EditorWindow::onNameChanged()
 {
+    showCounts();
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.

@@ -16,6 +16,7 @@ class wxStaticText;
 
 namespace glimtags {
 
+class EditCommands;
 class FileCommands;
 class FontSheets;
 class LanguageTable;
@@ -48,6 +49,10 @@ public:
 
     LanguageTable language() const;
     void showLanguageMessage(std::string_view key);
+    // What a command did, in the status bar.
+    void showStatus(const wxString& text);
+    // Reads a script file into the name as File > Open does; false when it cannot be read.
+    bool openScript(const std::string& path);
     // A Yes/No question with the language text; true only for Yes.
     bool askLanguageQuestion(std::string_view key);
     void requestRepaint();
@@ -67,6 +72,8 @@ private:
     void askFirstRunQuestions();
     void bindHelpCommands();
     void onNameChanged();
+    // The name's counts against the limits, in the status bar.
+    void showCounts();
 
     SettingsStore& store_;
     AppSettings settings_;
@@ -82,6 +89,7 @@ private:
     PreviewCanvas* previewCanvas_ = nullptr;
     std::unique_ptr<Palette> palette_;
     std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<EditCommands> editCommands_;
     std::unique_ptr<OptionCommands> optionCommands_;
 };
 

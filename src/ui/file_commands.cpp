@@ -1,6 +1,7 @@
 #include "ui/file_commands.h"
 
 #include "core/language_table.h"
+#include "core/message_format.h"
 #include "dialogs/merge_as_dialog.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
@@ -9,6 +10,11 @@
 #include "ui/control_ids.h"
 #include "ui/editor_window.h"
 #include "ui/name_box.h"
+#include "ui/recent_files.h"
+
+#include <wx/menu.h>
+
+#include <filesystem>
 
 namespace glimtags {
 namespace {
@@ -35,6 +41,16 @@ FileCommands::FileCommands(EditorWindow& window)
     bindBoth(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost, ids::ToolSaveAsHost);
     bindBoth(&FileCommands::OnExit, ids::MenuExit, ids::ToolExit);
     window_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
+    window_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
+                 ids::FirstRecentFile + RecentFiles::kCount - 1);
+}
+
+FileCommands::~FileCommands() = default;
+
+void FileCommands::showRecentFiles()
+{
+    recentFiles_ = std::make_unique<RecentFiles>(window_.store(),
+                                                 *window_.menus().FindItem(ids::RecentFilesMenu)->GetSubMenu());
 }
 
 void FileCommands::OnNew(wxCommandEvent&)
@@ -48,19 +64,39 @@ void FileCommands::OnOpen(wxCommandEvent&)
 {
     const std::optional<std::string> chosen = platform::chooseFileToOpen(
         &window_, {kScriptOpenFilter, window_.settings().q3Path, kScriptInitialFileName});
-    if (!chosen)
-        return;
-    const std::optional<NameType> type = openedScriptType(*chosen);
+    if (chosen)
+        openScript(*chosen);
+}
+
+bool FileCommands::openScript(const std::string& path)
+{
+    const std::optional<NameType> type = openedScriptType(path);
     if (!type)
-        return;
-    const std::optional<NameText> name = readNameScript(*chosen, *type);
+        return true;
+    const std::optional<NameText> name = readNameScript(path, *type);
     if (!name) {
         // The name being edited stays; only the file is refused.
-        platform::showMessage(&window_, "Unable to open the file '" + platform::fromFileSystem(*chosen) + "'!");
+        platform::showMessage(&window_, "Unable to open the file '" + platform::fromFileSystem(path) + "'!");
+        return false;
+    }
+    window_.nameBox().setText(withoutWhiteEnding(*name, window_.settings().isOn(Toggle::EndColorWhite)));
+    window_.requestRepaint();
+    if (recentFiles_)
+        recentFiles_->add(path);
+    return true;
+}
+
+void FileCommands::OnRecentFile(wxCommandEvent& event)
+{
+    const std::string path = recentFiles_->path(event.GetId());
+    if (!std::filesystem::is_regular_file(path)) {
+        platform::showMessage(
+            &window_, platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
+        recentFiles_->remove(path);
         return;
     }
-    window_.nameBox().setText(*name);
-    window_.requestRepaint();
+    if (!openScript(path))
+        recentFiles_->remove(path);
 }
 
 void FileCommands::OnSaveAsUser(wxCommandEvent&)
@@ -99,6 +135,8 @@ void FileCommands::saveScript(NameType type)
         platform::showMessage(&window_, writeFailure(saved.path, saved.written.error));
         return;
     }
+    if (recentFiles_)
+        recentFiles_->add(saved.path);
     platform::showMessage(&window_,
                           platform::fromLatin1(window_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
                               platform::fromFileSystem(saved.shownName),
@@ -117,6 +155,9 @@ void FileCommands::OnMerge(wxCommandEvent&)
                                           window_.settings().isOn(Toggle::EndColorWhite));
     switch (result.outcome) {
     case platform::MergeOutcome::Merged:
+        window_.showStatus(platform::textWithPath(
+            formatMessage(window_.language().lookup("STATUS_MERGED"), {window_.settings().q3Path}),
+            window_.settings().q3Path));
         break;
     case platform::MergeOutcome::ConfigurationUnreadable:
         platform::showMessage(&window_, "Unable to find q3Config.cfg!");

@@ -27,6 +27,10 @@ bool GlimtagsApp::OnInit()
     auto* window = new EditorWindow(*settings_);
     SetTopWindow(window);
     window->start();
+    // A script named on the command line, as a desktop passes a double-clicked file,
+    // opens as File > Open would open it.
+    if (argc > 1 && !window->ending())
+        window->openScript(platform::toFileSystem(argv[1]));
     return true;
 }
 

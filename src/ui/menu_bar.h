@@ -17,9 +17,9 @@ class LanguageTable;
 wxMenuBar* createMenuBar();
 
 // Replaces every menu text and the window's two labels from the language file, in
-// the order of the key table; a missing key gives an empty text.
-void localiseMenuBar(wxMenuBar& menuBar, wxWindow& nameLabel, wxWindow& specialCharsGroup,
-                     const LanguageTable& language);
+// the order of the key table; a missing key gives an empty text. The keys a menu item
+// names after a tab stay.
+void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language);
 
 // Shows the check mark of each toggled option.
 void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
@@ -28,7 +28,7 @@ void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
 int menuItemFor(Toggle option);
 std::optional<Toggle> toggleForMenuItem(int id);
 
-// The seven buttons along the top of the window, with English tooltips.
+// The buttons along the top of the window, with the English tooltips of the fixed ones.
 wxToolBar* createToolBar(wxFrame& frame);
 
 } // namespace glimtags

@@ -106,18 +106,34 @@ void OptionCommands::OnSetLanguage(wxCommandEvent&)
     chooseLanguage();
 }
 
-void OptionCommands::chooseLanguage()
+std::optional<std::string> OptionCommands::pickLanguage()
 {
     const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kLanguageRequest);
-    if (!chosen || !window_.askLanguageQuestion("MESSAGE_MUSTREINITAPP"))
+    if (!chosen)
+        return std::nullopt;
+    return languageSettingFor(*chosen, std::filesystem::current_path().string());
+}
+
+void OptionCommands::chooseLanguage()
+{
+    const std::optional<std::string> language = pickLanguage();
+    if (!language || !window_.askLanguageQuestion("MESSAGE_MUSTREINITAPP"))
         return;
-    const std::string language = languageSettingFor(*chosen, std::filesystem::current_path().string());
     // A language that could not be stored (the store has said why) would not be used at
     // the next start either, so the editor goes on.
-    if (!window_.store().writeText(settings_key::Language, language))
+    if (!window_.store().writeText(settings_key::Language, *language))
         return;
-    window_.settings().Language = language;
+    window_.settings().Language = *language;
     window_.endEditor();
+}
+
+void OptionCommands::chooseFirstLanguage()
+{
+    // Even when it cannot be stored, the chosen language serves this run.
+    if (const std::optional<std::string> language = pickLanguage()) {
+        window_.store().writeText(settings_key::Language, *language);
+        window_.settings().Language = *language;
+    }
 }
 
 void OptionCommands::storeBackground(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include <wx/event.h>
 
+#include <optional>
 #include <string>
 
 namespace glimtags {
@@ -16,6 +17,8 @@ public:
 
     // Set Language; a confirmed and stored language ends the editor.
     void chooseLanguage();
+    // A new user's language, stored and used at once.
+    void chooseFirstLanguage();
     // With no game path stored: the game path dialog, the usual game folder for this run
     // when it is cancelled.
     void askGamePathAtStart();
@@ -30,6 +33,8 @@ private:
     void OnSetBackground(wxCommandEvent& event);
 
     bool askGamePath(const std::string& initialPath);
+    // The chosen language file in the form the next start can open it by.
+    std::optional<std::string> pickLanguage();
     void storeBackground(const std::string& path);
 
     EditorWindow& window_;
