@@ -62,19 +62,20 @@ TEST(AppSettings, LoadStartsFromDefaultsAndReadsInStartUpOrder)
                                                      "AutoChecking"}));
 }
 
+// Each option its own stored value, one of them 0 and one negative.
 TEST(AppSettings, StoredValuesWinAndAnyNonZeroIsOn)
 {
     MemoryStore store;
     store.texts = {{"q3Path", "/q3"}, {"Language", "Deutsch.lan"}, {"BackGrnd Image", "/x.tga"}};
-    for (const int stored : {0, -1, 5}) {
-        for (Toggle option : kToggles)
-            store.integers[glimtags::settingsKey(option)] = stored;
-        AppSettings settings;
-        settings.load(store);
-        for (Toggle option : kToggles)
-            EXPECT_EQ(settings.isOn(option), stored != 0) << glimtags::settingsKey(option) << '=' << stored;
-        EXPECT_EQ(settings.q3Path + settings.Language + settings.BackGrndImage, "/q3Deutsch.lan/x.tga");
+    for (int i = 0; i < 6; ++i)
+        store.integers[glimtags::settingsKey(kToggles[i])] = i - 1;
+    AppSettings settings;
+    settings.load(store);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(settings.value(kToggles[i]), i - 1) << glimtags::settingsKey(kToggles[i]);
+        EXPECT_EQ(settings.isOn(kToggles[i]), i != 1) << glimtags::settingsKey(kToggles[i]);
     }
+    EXPECT_EQ(settings.q3Path + settings.Language + settings.BackGrndImage, "/q3Deutsch.lan/x.tga");
 }
 
 // Each option flips alone, is stored as 0 or 1 under its own key, and holds for the

@@ -18,8 +18,8 @@ std::string merge(std::string_view configuration, NameType type = NameType::User
 TEST(ConfigMerge, ReplacesTheFirstSettingLineThroughTheByteAfterTheClosingQuote)
 {
     const struct { const char* what; std::string configuration, expected; } cases[] = {
-        {"line feeds", "seta cg_fov \"90\"\nseta name \"Old\"\nseta rate \"1\"\n", "seta cg_fov \"90\"\nNEW\nseta rate \"1\"\n"},
-        {"the carriage return is the byte after", "seta name \"Old\"\r\nseta rate \"1\"\r\n", "NEW\n\nseta rate \"1\"\r\n"},
+        {"line feeds", "seta a \"1\"\nseta name \"Old\"\nseta b \"2\"\n", "seta a \"1\"\nNEW\nseta b \"2\"\n"},
+        {"the carriage return is the byte after", "seta name \"Old\"\r\nseta b \"2\"\r\n", "NEW\n\nseta b \"2\"\r\n"},
         {"last line without line end", "x\nseta name \"Old\"", "x\nNEW\n"},
         {"upper case, blanks kept", " \tSETA NAME\t\"Old\"\n", " \tNEW\n"},
         {"text after the value", "seta name \"Old\" // mine\n", "NEW\n// mine\n"},

@@ -24,7 +24,7 @@ TEST(FolderPath, SyntaxOfAbsolutePaths)
                                 "/q3.", "/ q3", "/q3 ", "/\tq3", "/q3\t", "/ .q3", "C:\\games"})
         EXPECT_EQ(ProcessFolderPath(invalid, true), glimtags::kFolderPathInvalid) << '[' << invalid << ']';
     for (const char reserved : std::string("\"*:<>?\\|"))
-        EXPECT_EQ(ProcessFolderPath(std::string("/q") + reserved + "3", true), glimtags::kFolderPathInvalid) << reserved;
+        EXPECT_EQ(ProcessFolderPath("/q" + std::string(1, reserved), true), glimtags::kFolderPathInvalid) << reserved;
     const std::string longest = "/" + std::string(200, 'a') + "/" + std::string(57, 'b');
     EXPECT_EQ(ProcessFolderPath(longest, true), glimtags::kFolderPathAccepted);
     EXPECT_EQ(ProcessFolderPath(longest + "c", true), glimtags::kFolderPathInvalid);
@@ -61,8 +61,8 @@ struct RecordingHost : glimtags::FolderPathHost {
 TEST(FolderPath, ConfirmAsksBeforeCreatingAndExplainsEveryRefusal)
 {
     const TempDir dir;
-    const std::string lan = dir.write("test.lan", "PATHDLG_ERROR1 \"Create '%s'?\"\nPATHDLG_ERROR2 \"Invalid %s (%d)\"\n"
-                                                  "PATHDLG_ERROR3 \"Cannot create %s\"\n");
+    const std::string lan = dir.write("test.lan", "PATHDLG_ERROR1 \"Create '%s'?\" PATHDLG_ERROR2 \"Invalid %s (%d)\""
+                                                  " PATHDLG_ERROR3 \"Cannot create %s\"");
     const std::string missing = dir.file("quake3/baseq3");
     const struct { std::string path; bool answer; int result; std::vector<std::string> messages; } cases[] = {
         {"/", true, glimtags::kFolderPathAccepted, {}},

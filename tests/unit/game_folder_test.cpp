@@ -17,28 +17,23 @@ const char* const kCandidates[] = {".q3a/baseq3", ".config/Quake3/baseq3", ".ope
 
 // A configuration wins over an earlier folder without one; without any, the first
 // folder that exists; without any folder, the first candidate, which is not made.
+// Each candidate: '-' missing, 'd' a folder, 'c' a folder with q3config.cfg,
+// 'f' a folder whose q3config.cfg is a folder too.
 TEST(GameFolder, FirstWithAConfigurationElseFirstThatExists)
 {
-    const struct {
-        const char* folders;       // candidates that exist, by index
-        const char* configured;    // of those, the ones holding q3config.cfg
-        const char* folderConfigs; // ones where q3config.cfg is a folder
-        int chosen;
-    } cases[] = {
-        {"", "", "", 0},       {"012", "2", "", 2},   {"012", "12", "", 1}, {"012", "012", "", 0},
-        {"2", "", "", 2},      {"12", "", "", 1},     {"0", "", "2", 0},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [states, chosen] : {std::pair{"---", 0}, {"ddc", 2}, {"dcc", 1}, {"ccc", 0}, {"--d", 2},
+                                         {"-dd", 1}, {"d-f", 0}}) {
         const TempDir home;
-        for (const char* i = c.folders; *i; ++i)
-            fs::create_directories(home.path() / kCandidates[*i - '0']);
-        for (const char* i = c.configured; *i; ++i)
-            home.write(std::string(kCandidates[*i - '0']) + "/q3config.cfg", "seta name \"x\"\n");
-        for (const char* i = c.folderConfigs; *i; ++i)
-            fs::create_directories(home.path() / kCandidates[*i - '0'] / "q3config.cfg");
-        EXPECT_EQ(perUserGameFolder(home.path().string(), ""), home.file(kCandidates[c.chosen]))
-            << c.folders << '/' << c.configured << '/' << c.folderConfigs;
-        EXPECT_EQ(fs::exists(home.path() / ".q3a"), *c.folders == '0');
+        for (int i = 0; i < 3; ++i) {
+            if (states[i] != '-')
+                fs::create_directories(home.path() / kCandidates[i]);
+            if (states[i] == 'c')
+                home.write(std::string(kCandidates[i]) + "/q3config.cfg", "seta name \"x\"\n");
+            if (states[i] == 'f')
+                fs::create_directory(home.path() / kCandidates[i] / "q3config.cfg");
+        }
+        EXPECT_EQ(perUserGameFolder(home.path().string(), ""), home.file(kCandidates[chosen])) << states;
+        EXPECT_EQ(fs::exists(home.path() / ".q3a"), states[0] != '-') << states;
     }
 }
 

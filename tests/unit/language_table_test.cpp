@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <ranges>
 #include <regex>
@@ -87,7 +87,7 @@ TEST(LanguageSetting, BareNameOnlyForAFileInTheStartFolder)
         {dir.file("gone/Deutsch.lan"), start, dir.file("gone/Deutsch.lan")},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(glimtags::languageSettingFor(c.chosen, c.startFolder), c.stored) << c.chosen << " in " << c.startFolder;
+        EXPECT_EQ(glimtags::languageSettingFor(c.chosen, c.startFolder), c.stored) << c.chosen << " " << c.startFolder;
 }
 
 // Every shipped file holds the keys of the default one, each serving its own value:
@@ -101,8 +101,8 @@ TEST(ShippedLanguageFiles, HoldTheDefaultKeysEachServingItsOwnValue)
             written[(*it)[2]] = (*it)[3];
         return written;
     };
-    const fs::path resources(GLIMTAGS_RESOURCES);
-    const auto defaults = entries(glimtags::readTextFile((resources / glimtags::kDefaultLanguageFile).string()).value());
+    const std::string resources = GLIMTAGS_RESOURCES;
+    const auto defaults = entries(glimtags::readTextFile(resources + "/" + glimtags::kDefaultLanguageFile).value());
     ASSERT_GT(defaults.size(), 60u);
     for (const auto& file : fs::directory_iterator(resources)) {
         if (file.path().extension() != ".lan")

@@ -47,8 +47,10 @@ TEST(LinkErrorMessage, KnownCodesHaveATextOthersTheirNumber)
         EXPECT_TRUE(message.starts_with(prefix) && message.size() > prefix.size()) << known;
         EXPECT_EQ(message.find("Unknown"), std::string::npos) << known;
     }
-    for (const int unknown : {-1, 1, 4, 33})
-        EXPECT_EQ(glimtags::linkErrorMessage(unknown), prefix + "Unknown Error (" + std::to_string(unknown) + ") occurred.");
+    for (const int unknown : {-1, 1, 4, 33}) {
+        const std::string expected = prefix + "Unknown Error (" + std::to_string(unknown) + ") occurred.";
+        EXPECT_EQ(glimtags::linkErrorMessage(unknown), expected);
+    }
 }
 
 } // namespace

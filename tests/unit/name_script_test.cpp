@@ -81,6 +81,7 @@ TEST(NameScript, ReadsTheVariableAsAWordOfItsOwn)
         {U, "seta\tname\"Tab\"", "Tab"},
         {U, "seta sv_hostname \"Host\"\nseta name \"Real\"", "Real"},
         {U, "nickname \"x\" name \"Word\"", "Word"},
+        {U, "bind x y\nname \"Line\"", "Line"},
         {U, "seta names \"x\"", ""},
         {H, "seta name \"Foo\"", ""},
         {U, "seta name \"unterminated", ""},

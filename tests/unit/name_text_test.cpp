@@ -74,15 +74,6 @@ TEST(NameText, LimitLengthAtTheEdgesOfTheLetters)
         EXPECT_EQ(glimtags::exceedsInGameLimit(NameText(text)), exceeds) << text;
 }
 
-// A caret as the last of 255 bytes: the rules peek at bytes 255 and 256.
-TEST(NameText, TrailingCaretOfAFullNameReadsNothingBeyond)
-{
-    const NameText name(std::string(254, 'a') + "^");
-    EXPECT_EQ(glimtags::visibleLength(name), 254);
-    EXPECT_EQ(glimtags::limitLength(name), 254);
-    EXPECT_EQ(glimtags::visibleColumn(name, 255), 254);
-}
-
 TEST(NameText, EveryCaretTakesTheColourOfTheByteAfterIt)
 {
     for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'1', kRed}, {'6', {1, 0, 1}},

@@ -8,11 +8,12 @@
 TEST(PreviewLabels, EachKeyLandsInItsOwnField)
 {
     const glimtags::test::TempDir dir;
-    const glimtags::LanguageTable language(dir.write(
-        "test.lan", "GLTEXT_PREVCHAR \"prev\"\nGLTEXT_CURCHAR \"cur\"\nGLTEXT_NEXTCHAR \"next\"\nGLTEXT_INGAMELIMIT1 \"l1\"\n"
-                    "GLTEXT_INGAMELIMIT2 \"l2\"\nGLTEXT_INGAMELIMIT3 \"l3\"\nGLTEXT_NAMELONGER \"longer\"\n"));
+    const glimtags::LanguageTable language(dir.write("test.lan", "GLTEXT_PREVCHAR \"p\" GLTEXT_CURCHAR \"c\" "
+                                                                 "GLTEXT_NEXTCHAR \"n\" GLTEXT_INGAMELIMIT1 \"1\" "
+                                                                 "GLTEXT_INGAMELIMIT2 \"2\" GLTEXT_INGAMELIMIT3 \"3\" "
+                                                                 "GLTEXT_NAMELONGER \"l\""));
     const glimtags::PreviewLabels labels = glimtags::previewLabels(language);
-    EXPECT_EQ(labels.previousChar + "|" + labels.currentChar + "|" + labels.nextChar + "|" + labels.inGameLimit[0] + "|" +
-                  labels.inGameLimit[1] + "|" + labels.inGameLimit[2] + "|" + labels.nameLonger,
-              "prev|cur|next|l1|l2|l3|longer");
+    const auto& [first, second, third] = labels.inGameLimit;
+    EXPECT_EQ(labels.previousChar + labels.currentChar + labels.nextChar + first + second + third + labels.nameLonger,
+              "pcn123l");
 }

@@ -47,7 +47,8 @@ TEST(UpdateInfo, LeadingIntegerReadsLikeAtoiWithoutOverflow)
 
 TEST(UpdateInfo, OnlyVersionsAfterTheBaselineAreNewer)
 {
-    const struct { int high, low; bool newer; } cases[] = {{1, 8, false}, {1, 9, true}, {2, 0, true}, {0, 99, false}, {1, 0, false}, {INT_MAX, INT_MIN, true}};
+    const struct { int high, low; bool newer; } cases[] = {
+        {1, 8, false}, {1, 9, true}, {2, 0, true}, {0, 99, false}, {1, 0, false}, {INT_MAX, INT_MIN, true}};
     for (const auto& c : cases)
         EXPECT_EQ(glimtags::isNewerVersion(c.high, c.low), c.newer) << c.high << '.' << c.low;
 }
