@@ -26,11 +26,7 @@ TEST(ApplicationFolders, UserFolderFirstThenTheSystemOnes)
 
 TEST(DesktopEntryExec, TheExecValueOfTheMainGroup)
 {
-    struct Case {
-        const char* entry;
-        std::optional<std::string> expected;
-    };
-    const Case cases[] = {
+    const struct { const char* entry; std::optional<std::string> expected; } cases[] = {
         {"[Desktop Entry]\nName=Browser\nExec=/usr/bin/browser %u\n", "/usr/bin/browser %u"},
         {"[Desktop Entry]\r\nExec=browser --new-window %U\r\nType=Application\r\n", "browser --new-window %U"},
         // Blanks around the equals sign are not part of the value.
@@ -48,7 +44,7 @@ TEST(DesktopEntryExec, TheExecValueOfTheMainGroup)
         {"[Desktop Entry]\nExec=\n", std::nullopt},
         {"", std::nullopt},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(desktopEntryExec(c.entry), c.expected) << c.entry;
 }
 
