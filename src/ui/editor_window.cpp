@@ -1,5 +1,6 @@
 #include "ui/editor_window.h"
 
+#include "core/data_files.h"
 #include "core/game_name.h"
 #include "core/language_table.h"
 #include "core/message_format.h"
@@ -31,13 +32,13 @@
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
 
 
 namespace glimtags {
 namespace {
 
 using platform::unitPoint;
-using platform::unitsAcross;
 using platform::unitSize;
 
 constexpr const char* kFontFile = "Font.TGA";
@@ -62,7 +63,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     , store_(store)
 {
     SetIcons(applicationIcons());
-    fonts_ = std::make_unique<FontSheets>(kFontFile);
+    fonts_ = std::make_unique<FontSheets>(findDataFile(kFontFile));
     createControls();
     fileCommands_ = std::make_unique<FileCommands>(*this);
     if (!previewCanvas_)
@@ -71,8 +72,6 @@ EditorWindow::EditorWindow(SettingsStore& store)
     SetMenuBar(menuBar_);
     createToolBar(*this);
     CreateStatusBar(2);
-    const int statusWidths[] = {-1, unitsAcross(190)};
-    SetStatusWidths(2, statusWidths);
     // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 
@@ -86,7 +85,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     bindHelpCommands();
     showCounts();
     previewCanvas_->onPaint([this] { return previewState(); });
-    nameBox_->onChange([this] { onNameChanged(); });
+    nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
 }
 
@@ -135,7 +134,11 @@ void EditorWindow::showCounts()
         formatMessage(texts.lookup("STATUS_COUNT"), {limitLength(name), kSaveLimit, name.length()});
     if (exceedsInGameLimit(name))
         counts += formatMessage(texts.lookup("STATUS_INGAME"), {kInGameLimit});
-    SetStatusText(platform::fromLatin1(counts), 1);
+    const wxString text = platform::fromLatin1(counts);
+    // The counts keep the room they need; what a command did takes the rest.
+    const int widths[] = {-1, GetStatusBar()->GetTextExtent(text).x + GetStatusBar()->GetBorderX() * 2 + 16};
+    SetStatusWidths(2, widths);
+    SetStatusText(text, 1);
 }
 
 void EditorWindow::bindHelpCommands()
@@ -150,9 +153,9 @@ void EditorWindow::start()
 {
     // A background that cannot be loaded brings up the chooser before the window shows.
     TgaImage background;
-    if (previewCanvas_ && !ending_ && !background.load(settings_.BackGrndImage)) {
+    if (previewCanvas_ && !ending_ && !background.load(findDataFile(settings_.BackGrndImage))) {
         optionCommands_->chooseBackgroundAtStart();
-        background.load(settings_.BackGrndImage);
+        background.load(findDataFile(settings_.BackGrndImage));
     }
     if (ending_) {
         Destroy();
@@ -236,7 +239,7 @@ void EditorWindow::endEditor()
         Destroy();
 }
 
-void EditorWindow::onNameChanged()
+void EditorWindow::onNameChanged(bool undone)
 {
     showCounts();
     if (!fitsSaveLimit(nameBox_->text()))
@@ -245,7 +248,8 @@ void EditorWindow::onNameChanged()
     const bool cut = serverCutsName(nameBox_->text());
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
-    if (settings_.isOn(Toggle::AutoChecking)) {
+    // Undoing a deletion of the check would only bring its question back.
+    if (!undone && settings_.isOn(Toggle::AutoChecking)) {
         NameCheck check(*this);
         checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut});
     }

@@ -71,7 +71,7 @@ private:
     void createControls();
     void askFirstRunQuestions();
     void bindHelpCommands();
-    void onNameChanged();
+    void onNameChanged(bool undone);
     // The name's counts against the limits, in the status bar.
     void showCounts();
 

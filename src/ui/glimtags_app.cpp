@@ -1,21 +1,27 @@
 #include "ui/glimtags_app.h"
 
+#include "core/data_files.h"
 #include "core/language_table.h"
 #include "platform/menu_ids.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
+#include "platform/user_folders.h"
 #include "ui/editor_window.h"
 #include "ui/settings_failure_notice.h"
 
 #include <wx/image.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace glimtags {
 
 bool GlimtagsApp::OnInit()
 {
     wxInitAllImageHandlers();
+    // Bare file names are looked for beside the start folder too, so that the editor
+    // starts from any folder.
+    setDataFolders(dataFolders(std::filesystem::current_path().string(), platform::programPath()));
     platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));

@@ -2,6 +2,7 @@
 
 #include "core/caret_rules.h"
 #include "core/name_edit_box.h"
+#include "ui/name_box_history.h"
 
 #include <wx/textctrl.h>
 
@@ -18,8 +19,9 @@ public:
 
     NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
 
-    // Called after every change of the text, whatever made it.
-    void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+    // Called after every change of the text, whatever made it; told when Undo or Redo
+    // made it.
+    void onChange(std::function<void(bool undone)> handler) { changeHandler_ = std::move(handler); }
     // Called whenever the preview must show a moved caret or selection.
     void onRepaintRequest(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
 
@@ -34,6 +36,14 @@ public:
 
     // The bytes the box holds now (all of them, not only the first 255).
     std::string boxBytes() const;
+    BoxState state() const { return {name_, selectionStart(), selectionEnd()}; }
+
+    // Runs the edits of one command (a palette click, a paste) as one Undo step.
+    void editAsOneStep(const std::function<void()>& edits);
+    // Puts back the name and selection before the last step, or after the next one;
+    // false when there is none.
+    bool undo();
+    bool redo();
 
 private:
     void OnKeyDown(wxKeyEvent& event);
@@ -44,15 +54,17 @@ private:
     void OnLeftUp(wxMouseEvent& event);
 
     void requestRepaint();
-    void takeChange();
+    void takeChange(bool undone = false);
+    void restore(const BoxState& state);
     // Runs an edit of our own and reports it as one change.
     template <typename Edit>
     void editQuietly(Edit&& edit);
 
     NameText name_;
+    NameBoxHistory history_;
     bool dragging_ = false;
     bool quiet_ = false;
-    std::function<void()> changeHandler_;
+    std::function<void(bool undone)> changeHandler_;
     std::function<void()> repaintHandler_;
 };
 

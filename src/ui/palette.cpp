@@ -5,6 +5,7 @@
 #include "ui/colour_swatch.h"
 #include "ui/control_ids.h"
 #include "ui/glyph_pictures.h"
+#include "ui/name_box.h"
 #include "ui/picture_button.h"
 
 namespace glimtags {
@@ -43,7 +44,7 @@ constexpr int kGlyphPictureSize = 16;
 
 } // namespace
 
-Palette::Palette(wxWindow* parent, NameEditBox& box, const TgaImage& fontSheet)
+Palette::Palette(wxWindow* parent, NameBox& box, const TgaImage& fontSheet)
     : box_(box)
 {
     for (const Swatch& swatch : kSwatches) {
@@ -73,12 +74,13 @@ void Palette::OnSwatch(wxCommandEvent& event)
 {
     for (const Swatch& swatch : kSwatches)
         if (swatch.id == event.GetId())
-            insertColourCode(box_, colourCode(swatch.codeByte));
+            box_.editAsOneStep([&] { insertColourCode(box_, colourCode(swatch.codeByte)); });
 }
 
 void Palette::OnSpecialChar(wxCommandEvent& event)
 {
-    insertSpecialByte(box_, kSpecialChars[event.GetId() - ids::FirstSpecialCharButton].byte);
+    const unsigned char byte = kSpecialChars[event.GetId() - ids::FirstSpecialCharButton].byte;
+    box_.editAsOneStep([&] { insertSpecialByte(box_, byte); });
 }
 
 } // namespace glimtags

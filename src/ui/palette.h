@@ -9,17 +9,17 @@ class wxWindow;
 namespace glimtags {
 
 class ColourSwatch;
-class NameEditBox;
+class NameBox;
 class PictureButton;
 struct TgaImage;
 
 // The colour swatches and the special-character buttons beside the name box, with
 // their tables. A click edits the name through the box, so the box's change handling
-// runs as after typing.
+// runs as after typing, and makes one Undo step.
 class Palette : public wxEvtHandler {
 public:
     // The controls go onto the parent at their places; the pictures come from the sheet.
-    Palette(wxWindow* parent, NameEditBox& box, const TgaImage& fontSheet);
+    Palette(wxWindow* parent, NameBox& box, const TgaImage& fontSheet);
 
     // Draws the special-character pictures anew from another glyph sheet.
     void setGlyphs(const TgaImage& fontSheet);
@@ -28,7 +28,7 @@ private:
     void OnSwatch(wxCommandEvent& event);
     void OnSpecialChar(wxCommandEvent& event);
 
-    NameEditBox& box_;
+    NameBox& box_;
     std::array<PictureButton*, 20> specialChars_{};
 };
 

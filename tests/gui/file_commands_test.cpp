@@ -6,8 +6,10 @@
 #include "platform/file_writer.h"
 #include "ui/control_ids.h"
 
+#include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
+#include <wx/statusbr.h>
 
 #include <filesystem>
 #include <fstream>
@@ -126,19 +128,19 @@ TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
     std::ofstream(inGame("X.txt")) << "seta name \"Other\"";
     FileDialogSeen seen;
     GT_TEST_DIALOG(command(ids::ToolOpen), ExpectFileDialog(inGame("X.HOST"), &seen));
-    EXPECT_EQ(boxBytes(), "^1Host^7");
+    EXPECT_EQ(boxBytes(), "^1Host") << "the ending the save added is left out";
     EXPECT_EQ(seen.directory, gameFolder());
     EXPECT_EQ(seen.fileName, "FiLeNaMe");
     EXPECT_EQ(seen.wildcard, "UserName Script File (*.name)|*.name;*.name;*.NAME|"
                              "HostName Script File (*.host)|*.host;*.host;*.HOST");
     GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("X.txt")));
-    EXPECT_EQ(boxBytes(), "^1Host^7") << "another extension does nothing";
+    EXPECT_EQ(boxBytes(), "^1Host") << "another extension does nothing";
 
     fs::create_symlink(inGame("gone"), inGame("broken.name"));
     wxString message;
     GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("broken.name")), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, "Unable to open the file '" + inGame("broken.name") + "'!");
-    EXPECT_EQ(boxBytes(), "^1Host^7");
+    EXPECT_EQ(boxBytes(), "^1Host");
 }
 
 TEST_F(FileCommandsTest, NewAndExitAskOnlyForANonEmptyNameAndExitStoresNothing)
@@ -209,4 +211,49 @@ TEST_F(FileCommandsTest, MergeFailuresAreReportedAndLeaveEverythingAsItWas)
     }
     EXPECT_EQ(configuration(), before);
     EXPECT_EQ(boxBytes(), "a\"b");
+}
+
+TEST_F(FileCommandsTest, AnOpenedNameLeavesOutTheEndingTheSaveWillAddAgain)
+{
+    setName("Player", 0, 0);
+    GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Fred")), ExpectMessage(wxID_OK));
+    setName("", 0, 0);
+    // As a desktop opens a double-clicked script.
+    EXPECT_TRUE(window->openScript(inGame("Fred.name")));
+    EXPECT_EQ(boxBytes(), "Player");
+    GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Again")), ExpectMessage(wxID_OK));
+    EXPECT_EQ(readRegularFile(inGame("Again.name")), readRegularFile(inGame("Fred.name")));
+    std::ofstream(inGame("Seven.name")) << "seta name \"Agent^7^7\"";
+    window->openScript(inGame("Seven.name"));
+    EXPECT_EQ(boxBytes(), "Agent^7^7") << "a name whose saving would not add the ending keeps it";
+}
+
+TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)
+{
+    setName("Player", 0, 0);
+    GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Fred")), ExpectMessage(wxID_OK));
+    std::ofstream(inGame("Srv.host")) << "seta sv_hostname \"Srv\"";
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("Srv.host")));
+    wxMenu* recent = window->menus().FindItem(ids::RecentFilesMenu)->GetSubMenu();
+    ASSERT_EQ(recent->GetMenuItemCount(), 2u);
+    EXPECT_TRUE(recent->FindItemByPosition(0)->GetItemLabel().Contains("Srv.host"));
+    EXPECT_NE(settingsText().find("RecentFile2=" + inGame("Fred.name")), std::string::npos);
+
+    command(ids::FirstRecentFile + 1);
+    EXPECT_EQ(boxBytes(), "Player");
+    fs::remove(inGame("Srv.host"));
+    wxString message;
+    GT_TEST_DIALOG(command(ids::FirstRecentFile + 1), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, inGame("Srv.host") + " no longer exists; it has been taken off the list.");
+    EXPECT_EQ(recent->GetMenuItemCount(), 1u);
+    EXPECT_EQ(settingsText().find("Srv.host"), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, AMergeSaysInTheStatusBarWhatItDid)
+{
+    std::ofstream(inGame("q3config.cfg"), std::ios::binary) << "seta name \"Old\"\n";
+    setName("Player", 0, 0);
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User));
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(0),
+              "q3config.cfg in " + gameFolder() + " updated; the previous one is q3config.cfg.bak");
 }

@@ -95,7 +95,7 @@ TEST_F(OptionCommandsTest, CheckStringRunsFromMenuToolbarAndEveryChange)
     GT_EXPECT_NO_DIALOG(command(ids::MenuAutoCheck));
 }
 
-TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndAConfirmedLanguageEnds)
+TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguageChosen)
 {
     fs::create_directories(home.path() / ".openarena" / "baseoa");
     const std::string preset = (home.path() / ".openarena" / "baseoa").string();
@@ -109,8 +109,16 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndAConfirmedLanguage
     ASSERT_TRUE(editorEnded());
 
     fs::copy_file(fs::path(GLIMTAGS_RESOURCES) / "Deutsch.lan", start.path() / "Deutsch.lan");
-    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("Deutsch.lan")), ExpectMessage(wxID_YES));
-    EXPECT_TRUE(editorEnded()) << "a confirmed language ends the editor before the game path question";
+    wxString pathTitle;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("Deutsch.lan")),
+                   wxExpectModal<GamePathDialog>([&](GamePathDialog& dialog) {
+                       pathTitle = dialog.GetTitle();
+                       return wxID_CANCEL;
+                   }));
+    EXPECT_FALSE(editorEnded()) << "the first run goes on in the language chosen";
+    EXPECT_TRUE(window->IsShown());
+    EXPECT_EQ(window->menus().GetMenuLabel(0), "&Datei");
+    EXPECT_EQ(pathTitle, "Quake III Arena Baseq3-Pfad");
     EXPECT_NE(settingsText().find("Language=Deutsch.lan"), std::string::npos);
 }
 
@@ -136,9 +144,10 @@ TEST_F(OptionCommandsTest, UnstorableSettingsAreReportedOnceAndTheFirstRunGoesOn
     home.write(".config/Quorvant", "in the way");
     glimtags::reportSettingsFailuresOnce(*store);
     wxString message;
-    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("English.lan")), ExpectMessage(wxID_YES),
-                   ExpectMessage(wxID_OK, &message), wxExpectModal<GamePathDialog>(wxID_CANCEL));
-    EXPECT_FALSE(editorEnded()) << "a language that was not stored must not end the editor";
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("English.lan")), ExpectMessage(wxID_OK, &message),
+                   wxExpectModal<GamePathDialog>(wxID_CANCEL));
+    EXPECT_FALSE(editorEnded());
+    EXPECT_EQ(window->settings().Language, "English.lan") << "the language serves this run all the same";
     EXPECT_TRUE(message.StartsWith("Unable to store the settings in '" +
                                    glimtags::platform::SettingsFile::userSettingsPath() + "'!"))
         << message;

@@ -38,8 +38,9 @@ struct MemoryStore : glimtags::SettingsStore {
     bool keeps = true;
 };
 
-const Toggle kToggles[] = {Toggle::EnableStripe, Toggle::EnableTextCursor, Toggle::EndColorWhite,
-                           Toggle::CharInfo,     Toggle::InGameLimit,      Toggle::AutoChecking};
+const Toggle kToggles[] = {Toggle::EnableStripe,   Toggle::EnableTextCursor, Toggle::EndColorWhite,
+                           Toggle::CharInfo,       Toggle::InGameLimit,      Toggle::AutoChecking,
+                           Toggle::ShowInGameName, Toggle::CheckGameRules,   Toggle::UseGameFont};
 
 } // namespace
 
@@ -59,7 +60,8 @@ TEST(AppSettings, LoadStartsFromDefaultsAndReadsInStartUpOrder)
     EXPECT_EQ(store.texts["BackGrnd Image"], "") << "and is not rewritten";
     EXPECT_EQ(store.reads, (std::vector<std::string>{"EnableStripe", "EnableTextCursor", "EndColorWhite", "CharInfo",
                                                      "q3Path", "Language", "BackGrnd Image", "InGameLimit",
-                                                     "AutoChecking"}));
+                                                     "AutoChecking", "ShowInGameName", "CheckGameRules",
+                                                     "UseGameFont"}));
 }
 
 // Each option its own stored value, one of them 0 and one negative.
@@ -67,11 +69,11 @@ TEST(AppSettings, StoredValuesWinAndAnyNonZeroIsOn)
 {
     MemoryStore store;
     store.texts = {{"q3Path", "/q3"}, {"Language", "Deutsch.lan"}, {"BackGrnd Image", "/x.tga"}};
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 9; ++i)
         store.integers[glimtags::settingsKey(kToggles[i])] = i - 1;
     AppSettings settings;
     settings.load(store);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(settings.value(kToggles[i]), i - 1) << glimtags::settingsKey(kToggles[i]);
         EXPECT_EQ(settings.isOn(kToggles[i]), i != 1) << glimtags::settingsKey(kToggles[i]);
     }

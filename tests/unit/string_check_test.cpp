@@ -10,12 +10,14 @@ using glimtags::NameText;
 namespace {
 
 // Plays the window: answers from a script ('Y' or 'N' per question), writes down each
-// offer as its question ('I' invalid character, 'C' consecutive colours) and the
-// selected bytes, and with auto-check on checks again after every text it is given.
+// offer as its question ('I' invalid character, 'C' consecutive colours, 'R' refused by a
+// server, 'D' dropped by a server, 'T' told where a server cuts) and the selected bytes,
+// and with auto-check on checks again after every text it is given.
 class ScriptedHost : public glimtags::CheckHost {
 public:
-    ScriptedHost(const std::string& name, std::string answers, bool autoCheck)
-        : name_(name), answers_(std::move(answers)), autoCheck_(autoCheck)
+    ScriptedHost(const std::string& name, std::string answers, bool autoCheck,
+                 glimtags::GameRuleCheck rules = {})
+        : name_(name), answers_(std::move(answers)), autoCheck_(autoCheck), rules_(rules)
     {
     }
 
@@ -24,15 +26,20 @@ public:
     void requestRepaint() override { ++repaints; }
     bool askYesNo(std::string_view key) override
     {
-        offers.push_back((key == "MESSAGE_INVALIDCHAR" ? "I" : key == "MESSAGE_CONSECUTIVECOLORS" ? "C" : "?") +
-                         selected_);
+        const char* letter = key == "MESSAGE_INVALIDCHAR"       ? "I"
+                           : key == "MESSAGE_CONSECUTIVECOLORS" ? "C"
+                           : key == "MESSAGE_GAMEREFUSES"       ? "R"
+                           : key == "MESSAGE_GAMEDROPS"         ? "D"
+                                                                : "?";
+        offers.push_back(letter + selected_);
         return offers.size() <= answers_.size() && answers_[offers.size() - 1] == 'Y';
     }
+    void tell(std::string_view key) override { offers.push_back((key == "MESSAGE_GAMECUTS" ? "T" : "?") + selected_); }
     void replaceName(const NameText& name) override
     {
         name_ = name;
         if (autoCheck_)
-            glimtags::checkString(*this);
+            glimtags::checkString(*this, rules_);
     }
 
     std::string name() const { return name_.bytes(); }
@@ -44,6 +51,7 @@ private:
     NameText name_;
     std::string answers_;
     bool autoCheck_;
+    glimtags::GameRuleCheck rules_;
     std::string selected_;
 };
 
@@ -82,5 +90,33 @@ TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
         EXPECT_EQ(host.name(), c.after) << c.name;
         EXPECT_EQ(host.offers, c.offers) << c.name;
         EXPECT_EQ(host.repaints, static_cast<int>(host.offers.size())) << c.name;
+    }
+}
+
+// With the game's rules on, what a server refuses or drops is offered after the passes,
+// and where it cuts the name is told once, when the caller asks.
+TEST(StringCheck, OffersWhatAServerChanges)
+{
+    const glimtags::GameRuleCheck on{true, false};
+    const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
+    cases[] = {
+        {"a;b", "", "a;b", {}, {}},
+        {"^1Plain name", "", "^1Plain name", {}, on},
+        {"a;b\\c", "YY", "abc", {"R;", "R\\"}, on},
+        {"a;b", "N", "a;b", {"R;"}, on},
+        {"  ^0A", "YYY", "A", {"D ", "D ", "D^0"}, on},
+        {"A    B", "Y", "A   B", {"D "}, on},
+        // After a deletion the pass starts again from the first byte, as the others do.
+        {"^8x ^0", "NY", "^8x ", {"D^8", "D^0", "D^8"}, on},
+        // The quote is the character pass's.
+        {"a\"b", "NN", "a\"b", {"I\"", "I\""}, on},
+        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {}, on},
+        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true}},
+    };
+    for (const auto& c : cases) {
+        ScriptedHost host(c.name, c.answers, false, c.rules);
+        glimtags::checkString(host, c.rules);
+        EXPECT_EQ(host.name(), c.after) << c.name;
+        EXPECT_EQ(host.offers, c.offers) << c.name;
     }
 }
