@@ -4,10 +4,7 @@
 #include "platform/beep.h"
 #include "ui/preview_canvas.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <wx/uiaction.h>
-#include <wx/utils.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -142,22 +139,7 @@ void EditorFixture::setName(const std::string& bytes, int selectionStart, int se
 
 wxImage EditorFixture::previewOnScreen()
 {
-    PreviewCanvas* canvas = window->previewCanvas();
-    canvas->Refresh(false);
-    canvas->Update();
-    runEventsFor(50);
-    Display* display = static_cast<Display*>(wxGetDisplay());
-    const wxSize size = canvas->GetClientSize();
-    XImage* shot = XGetImage(display, canvas->GetXWindow(), 0, 0, static_cast<unsigned>(size.x),
-                             static_cast<unsigned>(size.y), AllPlanes, ZPixmap);
-    wxImage image(size.x, size.y);
-    for (int y = 0; y < size.y; ++y)
-        for (int x = 0; x < size.x; ++x) {
-            const unsigned long pixel = XGetPixel(shot, x, y);
-            image.SetRGB(x, y, (pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff);
-        }
-    XDestroyImage(shot);
-    return image;
+    return screenImage(window->previewCanvas());
 }
 
 } // namespace glimtags::test

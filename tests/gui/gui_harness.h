@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/filedlg.h>
+#include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
@@ -109,6 +110,9 @@ void runEventsFor(int milliseconds);
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
+
+// What the X server shows of the window, freshly painted, as a person would see it.
+wxImage screenImage(wxWindow* window);
 
 // Every control of the window lies inside its client area at its best size at least,
 // and no two overlap.

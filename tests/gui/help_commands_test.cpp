@@ -1,9 +1,13 @@
 #include "dialogs/help_commands.h"
 
+#include "core/web_addresses.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/hyperlink_control.h"
 #include "gui/gui_harness.h"
 #include "platform/open_document.h"
 #include "support/temp_dir.h"
+
+#include <wx/cursor.h>
 
 #include <string>
 #include <vector>
@@ -24,6 +28,14 @@ protected:
     int OnInvoked(AboutDialog* dialog) const override
     {
         *credit_ = dialog->FindWindow(AboutDialog::kCreditId)->GetLabel();
+        EXPECT_EQ(dialog->GetTitle(), "ABouT Glimtags");
+        const glimtags::HyperlinkControl& link = dialog->link();
+        EXPECT_EQ(link.GetLabelText(), "Quorvant TEAM HoMe PaGe");
+        EXPECT_EQ(link.linkAddress(), glimtags::kMakerHomePage);
+        EXPECT_FALSE(link.GetFont().GetUnderlined());
+        EXPECT_FALSE(link.GetCursor().IsSameAs(wxCursor(wxCURSOR_HAND))) << "the editor's own hand pointer";
+        EXPECT_EQ(dialog->GetDefaultItem(), dialog->FindWindow(wxID_OK));
+        glimtags::test::expectNothingClipped(*dialog);
         return wxID_OK;
     }
 

@@ -11,9 +11,6 @@
 #include <wx/tooltip.h>
 #include <wx/utils.h>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,29 +29,6 @@ namespace {
 constexpr const char* kAddress = "http://quorvant.example/";
 constexpr const char* kText = "Quorvant TEAM HoMe PaGe";
 
-// An environment variable set for the scope and put back after it.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value)
-        : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable()
-    {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 bool isLink(const wxColour& c) { return c.Red() < 60 && c.Green() < 60 && c.Blue() > 180; }
 bool isHover(const wxColour& c) { return c.Red() > 200 && c.Green() < 60 && c.Blue() < 60; }
 bool isVisited(const wxColour& c)
@@ -67,6 +41,7 @@ protected:
     HyperlinkControlTest()
     {
         host->Show();
+        setenv("XDG_DATA_HOME", desktop.file("data").c_str(), 1);
         glimtags::platform::setBeepObserver([this] { ++beeps; });
         glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
             opened.push_back(target);
@@ -76,6 +51,7 @@ protected:
     }
     ~HyperlinkControlTest() override
     {
+        setenv("PATH", path.c_str(), 1);
         host->Destroy();
         runEventsFor(20);
         glimtags::platform::setDocumentOpenerForTesting(nullptr);
@@ -98,23 +74,12 @@ protected:
     // Whether any pixel the screen shows for the window has the colour.
     static bool shows(wxWindow* window, bool (*colour)(const wxColour&))
     {
-        window->Refresh();
-        window->Update();
-        runEventsFor(50);
-        // What the X server shows there, as a person would see it.
-        const wxRect rect = window->GetScreenRect();
-        Display* display = static_cast<Display*>(wxGetDisplay());
-        XImage* shot = XGetImage(display, DefaultRootWindow(display), rect.x, rect.y,
-                                 static_cast<unsigned>(rect.width), static_cast<unsigned>(rect.height), AllPlanes,
-                                 ZPixmap);
-        bool found = false;
-        for (int y = 0; y < rect.height && !found; ++y)
-            for (int x = 0; x < rect.width && !found; ++x) {
-                const unsigned long pixel = XGetPixel(shot, x, y);
-                found = colour(wxColour((pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff));
-            }
-        XDestroyImage(shot);
-        return found;
+        const wxImage shot = glimtags::test::screenImage(window);
+        for (int y = 0; y < shot.GetHeight(); ++y)
+            for (int x = 0; x < shot.GetWidth(); ++x)
+                if (colour(wxColour(shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y))))
+                    return true;
+        return false;
     }
 
     // A desktop whose program for web pages is the given entry line, run through
@@ -131,8 +96,7 @@ protected:
                                             "'\n");
         desktop.write("data/applications/fake-browser.desktop",
                       "[Desktop Entry]\nType=Application\nName=Fake\n" + execLine + "\n");
-        path.emplace("PATH", desktop.file("bin") + ":" + std::getenv("PATH"));
-        dataHome.emplace("XDG_DATA_HOME", desktop.file("data"));
+        setenv("PATH", (desktop.file("bin") + ":" + path).c_str(), 1);
     }
     std::string browserPath() const { return desktop.file("bin/fake-browser"); }
 
@@ -152,8 +116,7 @@ protected:
     int openResult = glimtags::platform::kOpenStarted;
     std::vector<std::string> opened;
     TempDir desktop;
-    std::optional<ScopedVariable> path;
-    std::optional<ScopedVariable> dataHome;
+    const std::string path = std::getenv("PATH");
 
 private:
     void writeScript(const std::string& name, const std::string& text)

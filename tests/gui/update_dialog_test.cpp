@@ -171,48 +171,31 @@ TEST_F(UpdateDialogTest, ARefusedConnectionKeepsTheDialogOpenWithTheCloseButton)
     EXPECT_FALSE(seen.newVersionFound);
 }
 
-TEST_F(UpdateDialogTest, AnErrorWithoutDescriptionIsAMessageThatClosesTheDialog)
+TEST_F(UpdateDialogTest, FailuresWithoutAStatusAreAMessageThatClosesTheDialog)
 {
     const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\""));
-    glimtags::platform::setHttpFaultForTesting({.requestError = 100000});
-    wxString text;
-    long style = 0;
-    const ExpectMessage message(wxID_OK, &text, &style);
-    const Seen seen = run(server.address("/file"), atOnce, leaveOpen, {&message});
-    EXPECT_EQ(text, "An unknown error occurred while looking for updates.");
-    EXPECT_TRUE(style & wxICON_WARNING);
-    EXPECT_EQ(seen.result, wxID_CANCEL);
-    EXPECT_TRUE(seen.checkStarted);
-    EXPECT_FALSE(seen.newVersionFound);
-}
-
-TEST_F(UpdateDialogTest, AClientThatCannotOpenIsAMessageAndNoCheck)
-{
-    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\""));
-    glimtags::platform::setHttpFaultForTesting({.openFails = true, .requestError = {}});
-    wxString text;
-    long style = 0;
-    const ExpectMessage message(wxID_OK, &text, &style);
-    const Seen seen = run(server.address("/file"), checked, leaveOpen, {&message});
-    EXPECT_EQ(text, "Unable to open an Internet connection.");
-    EXPECT_TRUE(style & wxICON_WARNING);
-    EXPECT_EQ(seen.result, wxID_CANCEL);
-    EXPECT_FALSE(seen.checkStarted);
+    const struct {
+        glimtags::platform::HttpFault fault;
+        const char* message;
+        bool checked;
+    } cases[] = {
+        {{.openFails = false, .requestError = 100000}, "An unknown error occurred while looking for updates.", true},
+        {{.openFails = true, .requestError = {}}, "Unable to open an Internet connection.", false},
+    };
+    for (const auto& c : cases) {
+        glimtags::platform::setHttpFaultForTesting(c.fault);
+        wxString text;
+        long style = 0;
+        const ExpectMessage message(wxID_OK, &text, &style);
+        const Seen seen = run(server.address("/file"), atOnce, leaveOpen, {&message});
+        EXPECT_EQ(text, c.message);
+        EXPECT_TRUE(style & wxICON_WARNING);
+        EXPECT_EQ(seen.result, wxID_CANCEL);
+        EXPECT_EQ(seen.checkStarted, c.checked);
+        EXPECT_FALSE(seen.newVersionFound);
+    }
     glimtags::test::runEventsFor(UpdateDialog::kStartDelayMs + 200);
-    EXPECT_TRUE(server.requests().empty());
-}
-
-TEST_F(UpdateDialogTest, TheStatusTextIsCutAt255Characters)
-{
-    const std::string longText(300, 'v');
-    TempDir folder;
-    const std::string language = folder.write("Long.lan", "UPDATEDLG_FOUNDNEWVERSION \"%d.%d " + longText + "\"\n");
-    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"12\" LowVersion \"34\""));
-    const Seen seen = run(server.address("/file"), checked, pressEnter, {}, kQuick, language);
-    EXPECT_EQ(seen.status, ("12.34 " + longText).substr(0, 255));
-    // Keys the file lacks give empty texts, the title and the button caption included.
-    EXPECT_EQ(seen.title, "");
-    EXPECT_EQ(seen.button, "");
+    EXPECT_TRUE(server.requests().empty()) << "no request goes out";
 }
 
 TEST_F(UpdateDialogTest, TheCommandOpensTheOnlineCentreAfterANewVersionHoweverTheDialogCloses)
