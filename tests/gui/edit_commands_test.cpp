@@ -1,18 +1,12 @@
 #include "gui/editor_fixture.h"
 
-#include "gui/dialog_expectations.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
 
 #include <wx/clipbrd.h>
-#include <wx/menu.h>
 #include <wx/statusbr.h>
 
-#include <filesystem>
-#include <fstream>
-
 using glimtags::test::EditorFixture;
-using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
 
@@ -110,21 +104,21 @@ TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
     EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
 }
 
-TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesOnASelectionOrTheWholeName)
+TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
 {
     setName("^7abc de", 2, 4);
     command(ids::MenuRainbow);
     EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
-    setName("^1ab^2c", 0, 0);
+    pressKey(WXK_END);
     command(ids::MenuRemoveCodes);
-    EXPECT_EQ(boxBytes(), "abc");
+    EXPECT_EQ(boxBytes(), "abc de") << "the whole name when nothing is selected";
     pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "^1ab^2c") << "an effect is one step";
+    EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
     setName(std::string(120, 'x'), 0, 0);
     beeps = 0;
     command(ids::MenuRainbow);
-    EXPECT_EQ(boxBytes(), std::string(120, 'x')) << "a rainbow past 255 bytes is refused";
-    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(beeps, 1) << "a rainbow past 255 bytes is refused";
+    EXPECT_EQ(boxBytes(), std::string(120, 'x'));
 }
 
 TEST_F(EditCommandsTest, TheStatusBarCountsTheName)

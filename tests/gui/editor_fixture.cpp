@@ -72,28 +72,6 @@ void EditorFixture::command(int id)
     runEventsFor(20);
 }
 
-std::string EditorFixture::distinctLanguageFile(const std::string& missingKey)
-{
-    const std::string english = *readTextFile(start.file("English.lan"));
-    std::string result;
-    int index = 0;
-    for (std::size_t at = 0; at < english.size();) {
-        std::size_t end = english.find('\n', at);
-        end = end == std::string::npos ? english.size() : end + 1;
-        const std::string line = english.substr(at, end - at);
-        at = end;
-        const std::size_t space = line.find(" \"");
-        if (space == std::string::npos || line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != space)
-            continue;
-        const std::string key = line.substr(0, space);
-        if (key != missingKey)
-            result += key + " \"T" + std::to_string(index) + "\"\n";
-        ++index;
-    }
-    start.write("Test.lan", result);
-    return "Test.lan";
-}
-
 void EditorFixture::typeText(const std::string& text)
 {
     wxUIActionSimulator simulator;

@@ -31,9 +31,6 @@ protected:
     bool editorEnded();
     // Runs a menu or toolbar command as a click on it would.
     void command(int id);
-    // A language file "Test.lan" in the start directory whose every key has a value of
-    // its own: T0, T1, ... in the order of the English file, missingKey left out.
-    std::string distinctLanguageFile(const std::string& missingKey = "");
 
     // Real input through the X server, into the name box.
     void typeText(const std::string& text);

@@ -4,7 +4,6 @@
 #include "ui/preview_canvas.h"
 
 #include <wx/clipbrd.h>
-#include <wx/iconbndl.h>
 
 #include <string>
 
@@ -44,13 +43,11 @@ wxRect glyphCell(int i) { return wxRect(10 + 16 * i, 98, 16, 16); }
 
 } // namespace
 
-TEST_F(EditorWindowTest, LayoutFocusAndIcons)
+TEST_F(EditorWindowTest, LayoutAndFocus)
 {
     EXPECT_EQ(window->previewCanvas()->GetClientSize(), wxSize(576, 228));
     EXPECT_EQ(window->GetPosition(), wxPoint(0, 0));
     EXPECT_EQ(wxWindow::FindFocus(), &window->nameBox());
-    for (int size : {16, 32, 48})
-        EXPECT_TRUE(window->GetIcons().GetIconOfExactSize(size).IsOk()) << size;
 }
 
 TEST_F(EditorWindowTest, TheNameBoxKeepsTheKeyboard)

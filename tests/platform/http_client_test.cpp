@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 using glimtags::platform::HttpClient;
 using glimtags::platform::HttpTimeouts;
@@ -66,30 +67,20 @@ TEST_F(HttpClientTest, BodyWhateverTheStatusUpToTheBound)
     }
 }
 
-TEST_F(HttpClientTest, RedirectsAreFollowed)
-{
-    const HttpTestServer target(HttpTestServer::response(200, "moved here"));
-    const HttpTestServer redirect("HTTP/1.1 302 Found\r\nLocation: " + target.address("/new") +
-                                  "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-    EXPECT_EQ(client.get(redirect.address("/old")), "moved here");
-}
-
 TEST_F(HttpClientTest, FailuresComeWithTheLibrarysCode)
 {
     EXPECT_EQ(failureOf(client, HttpTestServer::refusedAddress("/file")), CURLE_COULDNT_CONNECT);
     EXPECT_EQ(failureOf(client, "file:///etc/passwd"), CURLE_UNSUPPORTED_PROTOCOL);
-    for (const int none : {-1, int{CURLE_OK}, int{CURL_LAST}})
-        EXPECT_EQ(HttpClient::describeError(none), std::nullopt) << none;
-    for (int code = CURLE_OK + 1; code < CURL_LAST; ++code)
-        EXPECT_FALSE(HttpClient::describeError(code).value_or("").empty()) << code;
 }
 
 TEST_F(HttpClientTest, AServerThatNeverAnswersTimesOut)
 {
-    const HttpTestServer server("", HttpTestServer::Behaviour::NeverAnswer);
+    int port = 0;
+    const int silent = HttpTestServer::listeningSocket(port);
     HttpClient impatient("probe", HttpTimeouts{500ms, 700ms});
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(failureOf(impatient, server.address("/file")), CURLE_OPERATION_TIMEDOUT);
+    EXPECT_EQ(failureOf(impatient, "http://127.0.0.1:" + std::to_string(port) + "/file"), CURLE_OPERATION_TIMEDOUT);
+    ::close(silent);
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, 650ms);
     EXPECT_LT(waited, 5s);

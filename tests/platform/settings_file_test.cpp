@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <wx/init.h>
-#include <wx/utils.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -73,21 +71,6 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedWithTheFileAndTheReason)
     EXPECT_FALSE(failing.writeText("q3Path", "/q3"));
     EXPECT_EQ(reports, (std::vector<std::string>{path + ": " + std::generic_category().message(ENOTDIR),
                                                  path + ": " + std::generic_category().message(EIO)}));
-}
-
-TEST_F(SettingsFileTest, UserFileFollowsXdgConfigHome)
-{
-    const char* const previous = std::getenv("XDG_CONFIG_HOME");
-    const std::string saved = previous ? previous : "";
-    ::setenv("XDG_CONFIG_HOME", dir.file("xdg").c_str(), 1);
-    EXPECT_EQ(SettingsFile::userSettingsPath(), dir.file("xdg/Quorvant/GLiMTaGS EDiToR.conf"));
-    ::setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(SettingsFile::userSettingsPath(),
-              std::string(wxGetHomeDir().utf8_str()) + "/.config/Quorvant/GLiMTaGS EDiToR.conf");
-    if (previous)
-        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

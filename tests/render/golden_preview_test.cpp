@@ -23,7 +23,7 @@ constexpr const char* kRegenerate = "GLIMTAGS_REGENERATE_GOLDENS=1 build/tests/r
 // Rounding of blends and filtered texels may move a channel a few levels on another Mesa;
 // a fault moves whole glyphs, boxes or lines.
 constexpr int kChannelTolerance = 3;
-constexpr int kPixelsBeyondTolerance = 8;
+constexpr int kChannelsBeyondTolerance = 24;
 
 struct GoldenCase {
     const char* file;
@@ -85,29 +85,15 @@ const GoldenCase kCases[] = {
     if (golden.width != kPreviewWidth || golden.height != kPreviewHeight)
         return ::testing::AssertionFailure() << "the golden is " << golden.width << " x " << golden.height;
     int beyond = 0, worst = 0;
-    int left = kPreviewWidth, right = -1, top = kPreviewHeight, bottom = -1;
-    for (int y = 0; y < kPreviewHeight; ++y) {
-        for (int x = 0; x < kPreviewWidth; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y * kPreviewWidth + x) * 3;
-            int difference = 0;
-            for (std::size_t c = 0; c < 3; ++c)
-                difference = std::max(difference, std::abs(drawn[at + c] - golden.rgbBottomUp[at + c]));
-            worst = std::max(worst, difference);
-            if (difference <= kChannelTolerance)
-                continue;
-            ++beyond;
-            const int fromTop = kPreviewHeight - 1 - y;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, fromTop);
-            bottom = std::max(bottom, fromTop);
-        }
+    for (std::size_t at = 0; at < drawn.size(); ++at) {
+        const int difference = std::abs(drawn[at] - golden.rgbBottomUp[at]);
+        worst = std::max(worst, difference);
+        beyond += difference > kChannelTolerance;
     }
-    if (beyond <= kPixelsBeyondTolerance)
+    if (beyond <= kChannelsBeyondTolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << beyond << " pixels differ by more than " << kChannelTolerance
-                                         << " levels, by up to " << worst << ", in x " << left << ".." << right
-                                         << ", y " << top << ".." << bottom << " from the top left";
+    return ::testing::AssertionFailure() << beyond << " channels differ by more than " << kChannelTolerance
+                                         << " levels, by up to " << worst;
 }
 
 class GoldenPreview : public ::testing::TestWithParam<GoldenCase> {};

@@ -50,11 +50,3 @@ TEST(CaretRules, TheCaretNeverStopsInsideACode)
     }
 }
 
-// Left to the box, Up and Down would move the focus out of the one-line box.
-TEST(CaretRules, UpAndDownAreSwallowed)
-{
-    glimtags::test::FakeEditBox box("ab", 1);
-    for (E event : {E::Up, E::Down})
-        EXPECT_TRUE(glimtags::applyCaretRule(box, event, false, false).handled);
-    EXPECT_FALSE(glimtags::applyCaretRule(box, E::Home, false, false).handled);
-}

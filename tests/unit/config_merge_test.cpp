@@ -28,7 +28,6 @@ TEST(ConfigMerge, ReplacesTheFirstSettingLineThroughTheByteAfterTheClosingQuote)
         {"not at a line start", "bind n \"seta name Bob\"\nseta name \"Old\"\n", "bind n \"seta name Bob\"\nNEW\n"},
         {"no quotes: the rest of the line", "seta name Old\r\nseta rate \"1\"\r\n", "NEW\nseta rate \"1\"\r\n"},
         {"opening quote only", "seta name \"Old\nseta rate \"1\"\n", "NEW\nseta rate \"1\"\n"},
-        {"opening quote only, last line", "seta name \"Old", "NEW\n"},
         {"no setting line: line end kept", "seta rate \"1\"\r\n", "seta rate \"1\"\r\nNEW\n"},
         {"no setting line: line end added", "seta rate \"1\"", "seta rate \"1\"\nNEW\n"},
         {"no setting line: empty file", "", "NEW\n"},

@@ -1,5 +1,4 @@
 #include "core/data_files.h"
-#include "core/language_table.h"
 
 #include "support/temp_dir.h"
 
@@ -61,25 +60,10 @@ TEST_F(DataFileLookup, FirstFolderHoldingAFileWins)
         {"Missing.lan", "Missing.lan"},
         // Names with a folder in them are opened as given.
         {"start/Font.TGA", "start/Font.TGA"},
-        {"./Font.TGA", "./Font.TGA"},
         {root.file("bin/Font.TGA"), root.file("bin/Font.TGA")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(glimtags::resolveDataFile(c.name, folders), c.path) << c.name;
-}
-
-TEST_F(DataFileLookup, LanguageFilesAreFoundThroughTheProcessFolders)
-{
-    root.write("share/glimtags/German.lan", "FILE_NEW \"&Neu\"\n");
-    std::vector<std::string> failures;
-    glimtags::setLanguageFailureHandler([&failures](const std::string& message) { failures.push_back(message); });
-    glimtags::setDataFolders(folders);
-    EXPECT_EQ(glimtags::LanguageTable("German.lan").lookup("FILE_NEW"), "&Neu");
-    EXPECT_EQ(glimtags::LanguageTable("French.lan").lookup("FILE_NEW"), "");
-    glimtags::setDataFolders({});
-    glimtags::setLanguageFailureHandler(nullptr);
-    EXPECT_EQ(failures, std::vector<std::string>{"Unable to open language file ' French.lan'!"});
-    EXPECT_EQ(glimtags::findDataFile("German.lan"), "German.lan");
 }
 
 } // namespace

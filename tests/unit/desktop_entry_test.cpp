@@ -38,11 +38,9 @@ TEST(DesktopEntryExec, TheExecValueOfTheMainGroup)
         {"[Desktop Action new]\nExec=browser --action %u\n[Desktop Entry]\nTryExec=x\nExecutable=y\nExec[de]=z\n"
          "Exec=browser %u\n",
          "browser %u"},
-        {"[Desktop Entry]\nExec=first %u\nExec=second %u\n", "first %u"},
         {"Exec=outside\n[Desktop Entry]\nName=B\n", std::nullopt},
         {"[Desktop Entry]\nName=B\n[Desktop Action x]\nExec=action\n", std::nullopt},
         {"[Desktop Entry]\nExec=\n", std::nullopt},
-        {"", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(desktopEntryExec(c.entry), c.expected) << c.entry;

