@@ -163,6 +163,13 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
     storeSetting("BackGrnd Image", "missing.tga");
     GT_TEST_DIALOG(startEditor(), ExpectChooserBeforeTheWindow(&windowRef));
     EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
+    setName("ab", 1, 1);
+    const wxImage preview = previewOnScreen();
+    int lit = 0;
+    for (int y = 180; y < 195; ++y)
+        for (int x = 10; x < 60; ++x)
+            lit += preview.GetRed(x, y) > 200 && preview.GetGreen(x, y) > 200 && preview.GetBlue(x, y) > 200;
+    EXPECT_GT(lit, 20) << "the label \"Current\" does not depend on the background";
     window->Destroy();
     ASSERT_TRUE(editorEnded());
 
