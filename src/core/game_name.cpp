@@ -130,7 +130,8 @@ GameName serverName(const NameText& typed, NameType type)
 std::optional<NameText> serverNameIfChanged(const NameText& typed)
 {
     NameText server = serverName(typed, NameType::User).text;
-    if (server == typed)
+    // An empty box is no name yet, not a player called UnnamedPlayer.
+    if (typed.empty() || server == typed)
         return std::nullopt;
     return server;
 }

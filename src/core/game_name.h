@@ -46,8 +46,8 @@ struct GameName {
 // the whole name. A name the rules leave alone comes back as typed with no changes.
 GameName serverName(const NameText& typed, NameType type);
 
-// What a server makes of a player name, when that differs from the name as typed:
-// the line the preview adds above the name.
+// What a server makes of a player name, when that differs from the name as typed: the
+// line the preview adds above the name. Nothing for an empty name.
 std::optional<NameText> serverNameIfChanged(const NameText& typed);
 
 // Whether a server would cut the player name.

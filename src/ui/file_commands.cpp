@@ -81,8 +81,9 @@ bool FileCommands::openScript(const std::string& path)
     }
     window_.nameBox().setText(withoutWhiteEnding(*name, window_.settings().isOn(Toggle::EndColorWhite)));
     window_.requestRepaint();
+    // A path named on the command line is relative to a folder the next start may not share.
     if (recentFiles_)
-        recentFiles_->add(path);
+        recentFiles_->add(std::filesystem::absolute(path).string());
     return true;
 }
 

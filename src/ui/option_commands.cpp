@@ -1,5 +1,6 @@
 #include "ui/option_commands.h"
 
+#include "core/data_files.h"
 #include "core/language_table.h"
 #include "dialogs/game_path_dialog.h"
 #include "platform/file_dialogs.h"
@@ -108,7 +109,10 @@ void OptionCommands::OnSetLanguage(wxCommandEvent&)
 
 std::optional<std::string> OptionCommands::pickLanguage()
 {
-    const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kLanguageRequest);
+    platform::FileDialogRequest request = kLanguageRequest;
+    // The shipped language files lie beside the default one, wherever the editor started.
+    request.folder = std::filesystem::path(findDataFile(kDefaultLanguageFile)).parent_path().string();
+    const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, request);
     if (!chosen)
         return std::nullopt;
     return languageSettingFor(*chosen, std::filesystem::current_path().string());

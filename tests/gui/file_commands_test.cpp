@@ -205,9 +205,14 @@ TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)
 
     command(ids::FirstRecentFile + 1);
     EXPECT_EQ(boxBytes(), "Player");
+    {
+        const glimtags::test::WorkingDirectory inGameFolder(gameFolder());
+        window->openScript("Srv.host");
+    }
+    EXPECT_NE(settingsText().find("RecentFile1=" + inGame("Srv.host")), std::string::npos) << "stored with its folder";
     fs::remove(inGame("Srv.host"));
     wxString message;
-    GT_TEST_DIALOG(command(ids::FirstRecentFile + 1), ExpectMessage(wxID_OK, &message));
+    GT_TEST_DIALOG(command(ids::FirstRecentFile), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, inGame("Srv.host") + " no longer exists; it has been taken off the list.");
     EXPECT_EQ(recent->GetMenuItemCount(), 1u);
     EXPECT_EQ(settingsText().find("Srv.host"), std::string::npos);

@@ -27,13 +27,11 @@ protected:
 
 } // namespace
 
-TEST_F(GameOptionsTest, TheServersNameIsShownOnlyWhenItDiffers)
+TEST_F(GameOptionsTest, TheServersNameFollowsItsOption)
 {
     storeUsualSettings();
     storeSetting("AutoChecking", 0);
     startEditor();
-    setName("^1Plain", 0, 0);
-    EXPECT_FALSE(window->previewState().serverName);
     setName("  ^0Dark", 0, 0);
     ASSERT_TRUE(window->previewState().serverName);
     EXPECT_EQ(window->previewState().serverName->bytes(), "Dark");

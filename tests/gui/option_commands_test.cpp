@@ -1,5 +1,6 @@
 #include "gui/editor_fixture.h"
 
+#include "core/data_files.h"
 #include "gui/dialog_expectations.h"
 #include "support/tga_bytes.h"
 #include "ui/control_ids.h"
@@ -15,6 +16,7 @@ using glimtags::Toggle;
 using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
+using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
@@ -89,8 +91,15 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguag
     fs::create_directories(home.path() / ".openarena" / "baseoa");
     const std::string preset = (home.path() / ".openarena" / "baseoa").string();
     std::string opened;
-    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(""),
+    // Started elsewhere, the chooser opens where the language files are.
+    fs::create_directory(home.path() / "share");
+    fs::copy_file(start.file("English.lan"), home.path() / "share" / "English.lan");
+    glimtags::setDataFolders({home.file("tmp"), home.file("share")});
+    FileDialogSeen seen;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &seen),
                    wxExpectModal<GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
+    glimtags::setDataFolders({});
+    EXPECT_EQ(seen.directory, home.file("share"));
     EXPECT_EQ(opened, preset) << "the existing per-user game folder is offered";
     EXPECT_EQ(window->settings().q3Path, preset) << "and used for this run";
     EXPECT_EQ(settingsText(), "") << "nothing is stored when both are cancelled";

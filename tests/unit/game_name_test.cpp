@@ -125,3 +125,10 @@ TEST(GameName, NameTheRulesLeaveAloneHasNoChanges)
     for (const auto& [type, typed] : names)
         expectCases({{type, typed, typed, {}}});
 }
+
+TEST(GameName, ThePreviewsServerLineOnlyForANameTheServerChanges)
+{
+    EXPECT_EQ(glimtags::serverNameIfChanged(NameText("  ^0Dark")), NameText("Dark"));
+    for (const char* unchanged : {"", "^1Plain"})
+        EXPECT_EQ(glimtags::serverNameIfChanged(NameText(unchanged)), std::nullopt) << unchanged;
+}
