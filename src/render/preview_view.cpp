@@ -97,7 +97,8 @@ bool PreviewView::setBackground(const TgaImage& picture)
         glDeleteTextures(1, &backgroundTexture_);
     glGenTextures(1, &backgroundTexture_);
     picture.upload(backgroundTexture_);
-    return !picture.pixels.empty();
+    backgroundShown_ = !picture.pixels.empty();
+    return backgroundShown_;
 }
 
 void PreviewView::setLabels(PreviewLabels labels)
@@ -119,21 +120,25 @@ void PreviewView::renderFrame(const NameText& name, int width, int height, bool 
     glViewport(0, 0, width, height);
     glOrtho(0, width, height, 0, -9999, 9999);
 
-    // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, 0);
-    glTexCoord2f(0.0f, -1.0f);
-    glVertex2i(0, height);
-    glTexCoord2f(1.0f, -1.0f);
-    glVertex2i(width, height);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(width, 0);
-    glEnd();
+    // Without a picture the clear colour shows; an empty texture would draw a white sheet
+    // that hides the white text.
+    if (backgroundShown_) {
+        // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
+        glEnable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+        glColor3f(1.0f, 1.0f, 1.0f);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2i(0, 0);
+        glTexCoord2f(0.0f, -1.0f);
+        glVertex2i(0, height);
+        glTexCoord2f(1.0f, -1.0f);
+        glVertex2i(width, height);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex2i(width, 0);
+        glEnd();
+    }
 
     if (nameLonger) {
         drawTranslucentBox(kBandColour, integerPart(halfWidth - 176), integerPart(half + 1), integerPart(halfWidth + 176),

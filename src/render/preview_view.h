@@ -42,6 +42,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     GLuint backgroundTexture_ = 0;
+    bool backgroundShown_ = false;
     BitmapFont font_;
     PreviewLabels labels_;
 };

@@ -179,6 +179,7 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
         for (int x = 10; x < 60; ++x)
             lit += preview.GetRed(x, y) > 200 && preview.GetGreen(x, y) > 200 && preview.GetBlue(x, y) > 200;
     EXPECT_GT(lit, 20) << "the label \"Current\" does not depend on the background";
+    EXPECT_LT(preview.GetRed(560, 20) + preview.GetBlue(560, 20), 480) << "no white sheet hides the white text";
     window->Destroy();
     ASSERT_TRUE(editorEnded());
 
