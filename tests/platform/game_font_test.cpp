@@ -143,6 +143,10 @@ TEST(GameFont, EntryLargerThanAFontSheetIsRefused)
         EXPECT_EQ(result.outcome, size > kGameFontMaxBytes ? Outcome::Unreadable : Outcome::Found) << size;
         EXPECT_EQ(result.bytes.size(), size > kGameFontMaxBytes ? 0 : size);
     }
+    const TempDir dir;
+    put(dir, kSheet, std::string(kGameFontMaxBytes + 1, '\0'));
+    EXPECT_NE(findGameFont({dir.path().string()}).reason.find(" is too large for a font sheet ("), std::string::npos)
+        << "a loose file too";
 }
 
 TEST(GameFont, DataFoldersOfTheSameNameFollowTheGameFolder)

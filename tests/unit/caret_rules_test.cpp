@@ -50,3 +50,13 @@ TEST(CaretRules, TheCaretNeverStopsInsideACode)
     }
 }
 
+// Left to the box, Up and Down would move the focus out of the one-line box.
+TEST(CaretRules, UpAndDownOnlyRepaint)
+{
+    glimtags::test::FakeEditBox box("ab", 1);
+    for (E event : {E::Up, E::Down}) {
+        const glimtags::CaretRuleResult result = glimtags::applyCaretRule(box, event, false, false);
+        EXPECT_TRUE(result.handled && result.repaint);
+    }
+    EXPECT_EQ(box.selectionStart(), 1);
+}
