@@ -6,13 +6,12 @@
 #include <wx/clipbrd.h>
 #include <wx/statusbr.h>
 
-using glimtags::test::EditorFixture;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
 
 namespace {
 
-class EditCommandsTest : public EditorFixture {
+class EditCommandsTest : public glimtags::test::EditorFixture {
 protected:
     void SetUp() override
     {
@@ -106,6 +105,9 @@ TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
 
 TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
 {
+    setName("ab", 0, 0);
+    command(ids::MenuRainbow);
+    EXPECT_EQ(boxBytes(), "^1a^3b") << "the whole name when nothing is selected";
     setName("^7abc de", 2, 4);
     command(ids::MenuRainbow);
     EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 
 namespace glimtags::test {
 
@@ -70,6 +71,13 @@ void EditorFixture::command(int id)
     event.SetEventObject(window);
     window->ProcessWindowEvent(event);
     runEventsFor(20);
+}
+
+std::string EditorFixture::keyNamedLanguageFile()
+{
+    const std::string english = readTextFile(start.file("English.lan")).value();
+    start.write("Keys.lan", std::regex_replace(english, std::regex("(^|\\n)([A-Z0-9_]+) \"[^\"]*\""), "$1$2 \"$2\""));
+    return "Keys.lan";
 }
 
 void EditorFixture::typeText(const std::string& text)

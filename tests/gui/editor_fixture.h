@@ -32,6 +32,10 @@ protected:
     // Runs a menu or toolbar command as a click on it would.
     void command(int id);
 
+    // "Keys.lan" in the start directory: the English file with every value replaced by its
+    // key, so that each text shows which key reached it.
+    std::string keyNamedLanguageFile();
+
     // Real input through the X server, into the name box.
     void typeText(const std::string& text);
     void pressKey(int keyCode, int modifiers = 0);

@@ -12,19 +12,18 @@
 
 using glimtags::NameType;
 using glimtags::readRegularFile;
-using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
 using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
-// Answers the "User or Host name?" dialog with a name type, or cancels it.
+// Answers the "User or Host name?" dialog with a name type, or cancels it, and keeps its texts.
 template <>
 class wxExpectModal<glimtags::MergeAsDialog> : public wxExpectModalBase<glimtags::MergeAsDialog> {
 public:
-    explicit wxExpectModal(NameType type, int answer = wxID_OK)
-        : type_(type), answer_(answer)
+    explicit wxExpectModal(NameType type, int answer = wxID_OK, wxString* texts = nullptr)
+        : type_(type), answer_(answer), texts_(texts)
     {
     }
 
@@ -32,6 +31,13 @@ protected:
     int OnInvoked(glimtags::MergeAsDialog* dialog) const override
     {
         EXPECT_EQ(dialog->nameType(), NameType::User) << "the dialog opens on User Name";
+        glimtags::test::expectNothingClipped(*dialog);
+        if (texts_) {
+            *texts_ = dialog->GetTitle();
+            for (const int id : {glimtags::MergeAsDialog::kGroupId, glimtags::MergeAsDialog::kUserNameId,
+                                 glimtags::MergeAsDialog::kHostNameId, int(wxID_OK), int(wxID_CANCEL)})
+                *texts_ += " " + dialog->FindWindow(id)->GetLabel();
+        }
         dialog->setNameType(type_);
         return answer_;
     }
@@ -39,11 +45,12 @@ protected:
 private:
     NameType type_;
     int answer_;
+    wxString* texts_;
 };
 
 namespace {
 
-class FileCommandsTest : public EditorFixture {
+class FileCommandsTest : public glimtags::test::EditorFixture {
 protected:
     void SetUp() override
     {
@@ -77,6 +84,10 @@ TEST_F(FileCommandsTest, SaveWritesTheScriptChosenInTheGameFolder)
     const Case cases[] = {
         {ids::MenuSaveAsUser, "Fred", "Fred.name", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
          "seta name \"Player^7\""},
+        {ids::ToolSaveAsUser, "Fred.txt", "Fred.txt", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
+         "seta name \"Player^7\""},
+        {ids::MenuSaveAsHost, "Srv", "Srv.host", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
+         "seta sv_hostname \"Player^7\""},
         {ids::ToolSaveAsHost, "Srv.txt", "Srv.txt", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
          "seta sv_hostname \"Player^7\""},
     };
@@ -159,12 +170,15 @@ TEST_F(FileCommandsTest, MergeReplacesTheNameLineAfterABackup)
 {
     const std::string before = "seta sensitivity \"5\"\r\nseta name \"OldName\"\nseta sv_hostname \"Old\"\n";
     std::ofstream(inGame("q3config.cfg"), std::ios::binary) << before;
+    window->settings().Language = keyNamedLanguageFile();
     setName("Player", 0, 0);
-    GT_TEST_DIALOG(command(ids::ToolMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User));
+    wxString texts;
+    GT_TEST_DIALOG(command(ids::ToolMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_OK, &texts));
+    EXPECT_EQ(texts, "MERGEASDLG_CAPTION MERGEASDLG_STATIC MERGEASDLG_RADIO1 MERGEASDLG_RADIO2 MERGEASDLG_BUTTONOK "
+                     "MERGEASDLG_BUTTONCANCEL");
     EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Old\"\n");
     EXPECT_EQ(readRegularFile(inGame("q3config.cfg.bak")), before);
-    EXPECT_EQ(window->GetStatusBar()->GetStatusText(0),
-              "q3config.cfg in " + gameFolder() + " updated; the previous one is q3config.cfg.bak");
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(0), "STATUS_MERGED") << "says what it did";
 
     GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::Host, wxID_CANCEL));
     EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Old\"\n");

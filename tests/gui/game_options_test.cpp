@@ -8,14 +8,13 @@
 
 #include <filesystem>
 
-using glimtags::test::EditorFixture;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
 namespace {
 
-class GameOptionsTest : public EditorFixture {
+class GameOptionsTest : public glimtags::test::EditorFixture {
 protected:
     // The game's font sheet as a loose file of the game folder.
     void putGameSheet(const std::string& bytes)

@@ -56,22 +56,6 @@ private:
     long* style_;
 };
 
-// Answers a dialog of the given class, with no further look at it.
-template <class Dialog>
-class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
-public:
-    explicit ExpectDialog(int answer)
-        : answer_(answer)
-    {
-    }
-
-protected:
-    int OnInvoked(Dialog*) const override { return answer_; }
-
-private:
-    int answer_;
-};
-
 // How a file dialog was opened.
 struct FileDialogSeen {
     wxString directory;

@@ -12,7 +12,6 @@
 
 using glimtags::AboutDialog;
 using glimtags::test::TempDir;
-using glimtags::test::WorkingDirectory;
 
 // The About box, answered with OK, keeping its credit line.
 class ExpectAbout : public wxExpectModalBase<AboutDialog, ExpectAbout> {
@@ -44,7 +43,7 @@ namespace {
 TEST(HelpCommands, HelpContentsOpensTheFileOfTheWorkingDirectoryWhateverTheViewerSays)
 {
     const TempDir start;
-    const WorkingDirectory inStart(start.path());
+    const glimtags::test::WorkingDirectory inStart(start.path());
     start.write("Glimtags.chm", "ITSF");
     std::vector<std::string> opened;
     glimtags::platform::setDocumentOpenerForTesting([&opened](const std::string& target) {

@@ -19,9 +19,7 @@
 #include <vector>
 
 using glimtags::HyperlinkControl;
-using glimtags::test::ExpectMessage;
 using glimtags::test::runEventsFor;
-using glimtags::test::TempDir;
 using glimtags::test::waitFor;
 
 namespace {
@@ -109,7 +107,7 @@ protected:
     int beeps = 0;
     int openResult = glimtags::platform::kOpenStarted;
     std::vector<std::string> opened;
-    TempDir desktop;
+    glimtags::test::TempDir desktop;
     const std::string path = std::getenv("PATH");
 
 private:
@@ -184,7 +182,7 @@ TEST_F(HyperlinkControlTest, ColoursFollowThePointerAndTheLatestClick)
             waitFor([&] { return beeps > 0; });
             runEventsFor(50);
         },
-        ExpectMessage(wxID_OK, &text, &style));
+        glimtags::test::ExpectMessage(wxID_OK, &text, &style));
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(text, "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename "
                     "extension.");

@@ -12,11 +12,9 @@
 #include <filesystem>
 
 using glimtags::GamePathDialog;
-using glimtags::Toggle;
 using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
-using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
@@ -95,7 +93,7 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguag
     fs::create_directory(home.path() / "share");
     fs::copy_file(start.file("English.lan"), home.path() / "share" / "English.lan");
     glimtags::setDataFolders({home.file("tmp"), home.file("share")});
-    FileDialogSeen seen;
+    glimtags::test::FileDialogSeen seen;
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &seen),
                    wxExpectModal<GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
     glimtags::setDataFolders({});
@@ -150,7 +148,7 @@ TEST_F(OptionCommandsTest, UnstorableSettingsAreReportedOnceAndTheFirstRunGoesOn
                                    glimtags::platform::SettingsFile::userSettingsPath() + "'!"))
         << message;
     GT_EXPECT_NO_DIALOG(command(ids::MenuStripe));
-    EXPECT_TRUE(window->settings().isOn(Toggle::EnableStripe)) << "the option holds for this run";
+    EXPECT_TRUE(window->settings().isOn(glimtags::Toggle::EnableStripe)) << "the option holds for this run";
 }
 
 TEST_F(OptionCommandsTest, GamePathIsAskedWithTheCurrentOneAndStoredOnOk)

@@ -21,10 +21,7 @@
 using glimtags::UpdateDialog;
 using glimtags::UpdateSource;
 using glimtags::platform::HttpTimeouts;
-using glimtags::test::ExpectMessage;
 using glimtags::test::HttpTestServer;
-using glimtags::test::TempDir;
-using glimtags::test::WorkingDirectory;
 using namespace std::chrono_literals;
 using namespace std::string_literals;
 
@@ -97,6 +94,7 @@ protected:
             seen.button = buttonOf(shown)->GetLabel();
             seen.buttonEnabled = buttonOf(shown)->IsEnabled();
             seen.open = shown.IsModal();
+            glimtags::test::expectNothingClipped(shown);
             close(shown);
         });
         seen.result = dialog.ShowModal();
@@ -110,8 +108,8 @@ protected:
     static void pressEnter(UpdateDialog& dialog) { glimtags::test::pressKeyIn(&dialog, WXK_RETURN); }
     static void pressEscape(UpdateDialog& dialog) { glimtags::test::pressKeyIn(&dialog, WXK_ESCAPE); }
 
-    TempDir start;
-    WorkingDirectory inStart{start.path()};
+    glimtags::test::TempDir start;
+    glimtags::test::WorkingDirectory inStart{start.path()};
     std::vector<std::string> launched;
 };
 
@@ -168,7 +166,7 @@ TEST_F(UpdateDialogTest, FailuresWithoutAStatusAreAMessageThatClosesTheDialog)
         glimtags::platform::setHttpFaultForTesting(c.fault);
         wxString text;
         long style = 0;
-        const ExpectMessage message(wxID_OK, &text, &style);
+        const glimtags::test::ExpectMessage message(wxID_OK, &text, &style);
         const Seen seen = run(server.address("/file"), atOnce, leaveOpen, {&message});
         EXPECT_EQ(text, c.message);
         EXPECT_TRUE(style & wxICON_WARNING);

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-using glimtags::test::TempDir;
 
 namespace {
 
@@ -38,7 +37,7 @@ protected:
         folders = {root.file("start"), root.file("bin"), root.file("share/glimtags")};
     }
 
-    TempDir root;
+    glimtags::test::TempDir root;
     std::vector<std::string> folders;
 };
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 using glimtags::applicationFolders;
-using glimtags::desktopEntryExec;
 
 namespace {
 
@@ -43,7 +42,7 @@ TEST(DesktopEntryExec, TheExecValueOfTheMainGroup)
         {"[Desktop Entry]\nExec=\n", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(desktopEntryExec(c.entry), c.expected) << c.entry;
+        EXPECT_EQ(glimtags::desktopEntryExec(c.entry), c.expected) << c.entry;
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,13 +9,6 @@ using glimtags::GameChange;
 using glimtags::NameText;
 using glimtags::NameType;
 using R = glimtags::GameChangeReason;
-
-namespace glimtags {
-void PrintTo(const GameChange& c, std::ostream* out)
-{
-    *out << '[' << c.start << ", " << c.end << ") reason " << static_cast<int>(c.reason);
-}
-} // namespace glimtags
 
 namespace {
 

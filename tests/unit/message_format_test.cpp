@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 
 using glimtags::formatMessage;
@@ -16,13 +15,11 @@ TEST(MessageFormat, ConversionsTakeArgumentsOfTheirKindOrStandAsWritten)
         std::string expected;
     } cases[] = {
         {"Version %d.%i found", {1, -9}, "Version 1.-9 found"},
-        {"%d", {INT_MIN}, std::to_string(INT_MIN)},
         {"Create '%s'?%s", {"/q3", ""}, "Create '/q3'?"},
         {"100%% %%d %%%%", {7}, "100% %d %%"},
         {"Bad path %d", {"/x"}, "Bad path %d"},
         {"Version %s.%s", {1, 9}, "Version %s.%s"},
         {"%d.%d.%d", {1, 9}, "1.9.%d"},
-        {"%s then %d", {3, 4}, "%s then 4"},
         {"100%", {}, "100%"},
         {"%x %n %p %5d", {1}, "%x %n %p %5d"},
         {"\xE9 %s\n", {"\xFF"}, "\xE9 \xFF\n"},

@@ -100,11 +100,9 @@ TEST(StringCheck, OffersWhatAServerChanges)
     const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
     cases[] = {
         {"a;b", "", "a;b", {}, {}},
-        {"^1Plain name", "", "^1Plain name", {}, on},
         {"a;b\\c", "YY", "abc", {"R;", "R\\"}, on},
         {"a;b", "N", "a;b", {"R;"}, on},
         {"  ^0A", "YYY", "A", {"D ", "D ", "D^0"}, on},
-        {"A    B", "Y", "A   B", {"D "}, on},
         // After a deletion the pass starts again from the first byte, as the others do.
         {"^8x ^0", "NY", "^8x ", {"D^8", "D^0", "D^8"}, on},
         // The quote is the character pass's.

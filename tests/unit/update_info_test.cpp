@@ -3,15 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <ostream>
 #include <string>
-
-namespace glimtags {
-void PrintTo(const UpdateInfo& info, std::ostream* out)
-{
-    *out << info.highVersion << '/' << info.lowVersion;
-}
-} // namespace glimtags
 
 using glimtags::UpdateInfo;
 
