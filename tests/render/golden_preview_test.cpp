@@ -46,14 +46,15 @@ std::string escapes(const std::string& escape)
     return text;
 }
 
-// Labels using the font's escapes, tabs and a newline, and three longer than 255 bytes.
+// Labels using the font's escapes, tabs, a newline and a closing backslash, and three
+// longer than 255 bytes.
 std::string testLabels()
 {
     return "GLTEXT_PREVCHAR \"\\c(255 128 0)P\\b+B\\b-\\i+I\\i-\\q\"\n"
            "GLTEXT_CURCHAR \"" + escapes("\\b-") + "CUR!!!\"\n"
            "GLTEXT_NEXTCHAR \"\\a(0 0 255 128)Next\"\n"
            "GLTEXT_INGAMELIMIT1 \"" + escapes("\\i-") + "ONE!!!\"\n"
-           "GLTEXT_INGAMELIMIT2 \"\t\ttwo\"\n"
+           "GLTEXT_INGAMELIMIT2 \"\t\ttwo\\\"\n"
            "GLTEXT_INGAMELIMIT3 \"three\nfour\"\n"
            "GLTEXT_NAMELONGER \"" + escapes("\\b+") + "TOO!!!\"\n";
 }
