@@ -3,19 +3,15 @@
 #include "core/data_files.h"
 #include "core/game_name.h"
 #include "core/language_table.h"
-#include "core/message_format.h"
 #include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
-#include "dialogs/help_commands.h"
-#include "embedded_resources.h"
 #include "platform/beep.h"
 #include "platform/dialog_units.h"
-#include "platform/embedded_picture.h"
-#include "platform/menu_tooltip.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "render/preview_view.h"
+#include "ui/app_icons.h"
 #include "ui/control_ids.h"
 #include "ui/edit_commands.h"
 #include "ui/file_commands.h"
@@ -23,39 +19,19 @@
 #include "ui/menu_bar.h"
 #include "ui/name_box.h"
 #include "ui/name_check.h"
+#include "ui/name_counts.h"
 #include "ui/option_commands.h"
 #include "ui/palette.h"
 #include "ui/preview_canvas.h"
 
-#include <wx/iconbndl.h>
-#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
-
 
 namespace glimtags {
-namespace {
 
 using platform::unitPoint;
 using platform::unitSize;
-
-constexpr const char* kFontFile = "Font.TGA";
-
-wxIconBundle applicationIcons()
-{
-    wxIconBundle icons;
-    for (const embedded::Resource* png : {&embedded::glimtags_16_png, &embedded::glimtags_32_png,
-                                          &embedded::glimtags_48_png}) {
-        wxIcon icon;
-        icon.CopyFromBitmap(platform::embeddedPicture(*png));
-        icons.AddIcon(icon);
-    }
-    return icons;
-}
-
-} // namespace
 
 EditorWindow::EditorWindow(SettingsStore& store)
     : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v1.7", wxPoint(0, 0), wxDefaultSize,
@@ -63,7 +39,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     , store_(store)
 {
     SetIcons(applicationIcons());
-    fonts_ = std::make_unique<FontSheets>(findDataFile(kFontFile));
+    fonts_ = std::make_unique<FontSheets>(findDataFile("Font.TGA"));
     createControls();
     fileCommands_ = std::make_unique<FileCommands>(*this);
     if (!previewCanvas_)
@@ -81,9 +57,9 @@ EditorWindow::EditorWindow(SettingsStore& store)
     fileCommands_->showRecentFiles();
     askFirstRunQuestions();
     setCheckMarks(*menuBar_, settings_);
-    findGameFont();
-    bindHelpCommands();
-    showCounts();
+    optionCommands_->findGameFont();
+    bindHelpMenu(*this, settings_.Language);
+    showNameCounts(*this, nameBox_->text(), language());
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -126,29 +102,6 @@ void EditorWindow::showStatus(const wxString& text)
     SetStatusText(text, 0);
 }
 
-void EditorWindow::showCounts()
-{
-    const NameText& name = nameBox_->text();
-    const LanguageTable texts = language();
-    std::string counts =
-        formatMessage(texts.lookup("STATUS_COUNT"), {limitLength(name), kSaveLimit, name.length()});
-    if (exceedsInGameLimit(name))
-        counts += formatMessage(texts.lookup("STATUS_INGAME"), {kInGameLimit});
-    const wxString text = platform::fromLatin1(counts);
-    // The counts keep the room they need; what a command did takes the rest.
-    const int widths[] = {-1, GetStatusBar()->GetTextExtent(text).x + GetStatusBar()->GetBorderX() * 2 + 16};
-    SetStatusWidths(2, widths);
-    SetStatusText(text, 1);
-}
-
-void EditorWindow::bindHelpCommands()
-{
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { runHelpContents(this, settings_.Language); }, ids::MenuContents);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { runAboutCommand(this, settings_.Language); }, ids::MenuAbout);
-    Bind(wxEVT_MENU, [](wxCommandEvent&) { runOnlineCentre(); }, ids::MenuOnlineCentre);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { runUpdateCommand(this, settings_.Language); }, ids::MenuUpdate);
-}
-
 void EditorWindow::start()
 {
     // A background that cannot be loaded brings up the chooser before the window shows.
@@ -172,27 +125,6 @@ void EditorWindow::start()
 void EditorWindow::showBackground(const TgaImage& picture)
 {
     previewCanvas_->setBackground(picture);
-}
-
-void EditorWindow::findGameFont()
-{
-    fonts_->findGameSheet(settings_.q3Path);
-    wxMenuItem* item = menuBar_->FindItem(ids::MenuUseGameFont);
-    item->Enable(fonts_->gameSheetFound());
-    platform::setMenuItemTooltip(
-        *item, fonts_->gameSheetFound()
-                   ? wxString()
-                   : platform::fromLatin1(language().lookup("MESSAGE_NOGAMEFONT")) + "\n" +
-                         platform::fromFileSystem(fonts_->problem()));
-    applyFont();
-}
-
-void EditorWindow::applyFont()
-{
-    const TgaImage& sheet = fonts_->sheet(settings_.isOn(Toggle::UseGameFont));
-    palette_->setGlyphs(sheet);
-    if (previewCanvas_->sceneStarted())
-        previewCanvas_->setFont(sheet);
 }
 
 PreviewState EditorWindow::previewState() const
@@ -241,7 +173,7 @@ void EditorWindow::endEditor()
 
 void EditorWindow::onNameChanged(bool undone)
 {
-    showCounts();
+    showNameCounts(*this, nameBox_->text(), language());
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.

@@ -58,11 +58,8 @@ public:
     void requestRepaint();
     // The preview's new background; a picture without pixels leaves none.
     void showBackground(const TgaImage& picture);
-    // Looks for the game's font sheet again, as after a change of the game folder.
-    void findGameFont();
-    // Draws the preview and the palette with the sheet the options ask for.
-    void applyFont();
     FontSheets& fonts() { return *fonts_; }
+    Palette& palette() { return *palette_; }
     // Ends the editor: at once while it runs, or instead of showing it while it starts.
     void endEditor();
     bool ending() const { return ending_; }
@@ -70,10 +67,7 @@ public:
 private:
     void createControls();
     void askFirstRunQuestions();
-    void bindHelpCommands();
     void onNameChanged(bool undone);
-    // The name's counts against the limits, in the status bar.
-    void showCounts();
 
     SettingsStore& store_;
     AppSettings settings_;

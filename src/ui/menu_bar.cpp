@@ -1,6 +1,7 @@
 #include "ui/menu_bar.h"
 
 #include "core/language_table.h"
+#include "dialogs/help_commands.h"
 #include "embedded_resources.h"
 #include "platform/embedded_picture.h"
 #include "platform/text_encoding.h"
@@ -238,6 +239,14 @@ wxToolBar* createToolBar(wxFrame& frame)
     }
     toolBar->Realize();
     return toolBar;
+}
+
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile)
+{
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runHelpContents(&frame, languageFile); }, ids::MenuContents);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runAboutCommand(&frame, languageFile); }, ids::MenuAbout);
+    frame.Bind(wxEVT_MENU, [](wxCommandEvent&) { runOnlineCentre(); }, ids::MenuOnlineCentre);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runUpdateCommand(&frame, languageFile); }, ids::MenuUpdate);
 }
 
 } // namespace glimtags

@@ -3,6 +3,7 @@
 #include "core/app_settings.h"
 
 #include <optional>
+#include <string>
 
 class wxFrame;
 class wxMenuBar;
@@ -20,6 +21,9 @@ wxMenuBar* createMenuBar();
 // the order of the key table; a missing key gives an empty text. The keys a menu item
 // names after a tab stay.
 void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language);
+
+// The Help items run their commands with the language file named at the time of the click.
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile);
 
 // Shows the check mark of each toggled option.
 void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);

@@ -4,6 +4,7 @@
 #include "core/language_table.h"
 #include "dialogs/game_path_dialog.h"
 #include "platform/file_dialogs.h"
+#include "platform/menu_tooltip.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "platform/user_folders.h"
@@ -13,6 +14,8 @@
 #include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
 #include "ui/name_check.h"
+#include "ui/palette.h"
+#include "ui/preview_canvas.h"
 
 #include <wx/menu.h>
 
@@ -61,7 +64,7 @@ void OptionCommands::OnToggle(wxCommandEvent& event)
         if (on && !window_.fonts().gameSheetUsable())
             platform::showMessage(&window_, platform::fromLatin1(window_.language().lookup("MESSAGE_GAMEFONTUNUSABLE")) +
                                                 "\n" + platform::fromFileSystem(window_.fonts().problem()));
-        window_.applyFont();
+        applyFont();
     }
     if (*option != Toggle::EndColorWhite && *option != Toggle::AutoChecking && *option != Toggle::CheckGameRules)
         window_.requestRepaint();
@@ -76,7 +79,7 @@ void OptionCommands::OnCheckString(wxCommandEvent&)
 void OptionCommands::OnGamePath(wxCommandEvent&)
 {
     if (askGamePath(window_.settings().q3Path))
-        window_.findGameFont();
+        findGameFont();
 }
 
 void OptionCommands::askGamePathAtStart()
@@ -172,6 +175,27 @@ void OptionCommands::chooseBackgroundAtStart()
         window_.showLanguageMessage("MESSAGE_INVALIDBKGRND");
         window_.endEditor();
     }
+}
+
+void OptionCommands::findGameFont()
+{
+    FontSheets& fonts = window_.fonts();
+    fonts.findGameSheet(window_.settings().q3Path);
+    wxMenuItem* item = window_.menus().FindItem(ids::MenuUseGameFont);
+    item->Enable(fonts.gameSheetFound());
+    platform::setMenuItemTooltip(*item, fonts.gameSheetFound()
+                                            ? wxString()
+                                            : platform::fromLatin1(window_.language().lookup("MESSAGE_NOGAMEFONT")) +
+                                                  "\n" + platform::fromFileSystem(fonts.problem()));
+    applyFont();
+}
+
+void OptionCommands::applyFont()
+{
+    const TgaImage& sheet = window_.fonts().sheet(window_.settings().isOn(Toggle::UseGameFont));
+    window_.palette().setGlyphs(sheet);
+    if (window_.previewCanvas()->sceneStarted())
+        window_.previewCanvas()->setFont(sheet);
 }
 
 } // namespace glimtags

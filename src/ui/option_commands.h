@@ -24,6 +24,11 @@ public:
     void askGamePathAtStart();
     // The stored background does not load: another one, or the editor ends.
     void chooseBackgroundAtStart();
+    // Looks for the game's font sheet in the game folder's data, and offers the option
+    // only when one is found (its tooltip says why not).
+    void findGameFont();
+    // Draws the preview and the palette with the sheet the options ask for.
+    void applyFont();
 
 private:
     void OnToggle(wxCommandEvent& event);

@@ -100,6 +100,7 @@ TEST(StringCheck, OffersWhatAServerChanges)
     const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
     cases[] = {
         {"a;b", "", "a;b", {}, {}},
+        {"^1Plain name", "", "^1Plain name", {}, on},
         {"a;b\\c", "YY", "abc", {"R;", "R\\"}, on},
         {"a;b", "N", "a;b", {"R;"}, on},
         {"  ^0A", "YYY", "A", {"D ", "D ", "D^0"}, on},
