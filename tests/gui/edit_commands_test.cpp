@@ -66,6 +66,16 @@ TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
     EXPECT_EQ(boxBytes(), "ab ^1cd");
 }
 
+TEST_F(EditCommandsTest, AClickEndsTheWordBeingTyped)
+{
+    typeText("ab");
+    clickInBoxAt(1);
+    typeText("c");
+    ASSERT_EQ(boxBytes(), "acb");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab");
+}
+
 TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
 {
     setName("a\x01^1b\x1f", 0, 0);

@@ -116,6 +116,17 @@ void EditorFixture::clickControl(int id)
     clickAt(control, centreOf(control));
 }
 
+void EditorFixture::clickInBoxAt(int position)
+{
+    NameBox& box = window->nameBox();
+    const int y = box.GetClientSize().y / 2;
+    long hit = 0;
+    for (int x = 0; x < box.GetClientSize().x; ++x)
+        if (box.HitTest(wxPoint(x, y), &hit) != wxTE_HT_UNKNOWN && hit == position)
+            return clickAt(&box, wxPoint(x + 1, y));
+    ADD_FAILURE() << "no point of the box at position " << position;
+}
+
 void EditorFixture::setName(const std::string& bytes, int selectionStart, int selectionEnd)
 {
     window->nameBox().setText(NameText(bytes));

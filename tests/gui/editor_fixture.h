@@ -41,6 +41,8 @@ protected:
     void pressKey(int keyCode, int modifiers = 0);
     void clickAt(wxWindow* window, wxPoint point);
     void clickControl(int id);
+    // A click into the name box's text that leaves the caret at the position.
+    void clickInBoxAt(int position);
 
     std::string boxBytes() const { return window->nameBox().boxBytes(); }
     int caret() const { return window->nameBox().selectionStart(); }

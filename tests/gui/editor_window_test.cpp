@@ -100,16 +100,7 @@ TEST_F(EditorWindowTest, TheCaretRulesRunInTheBox)
     EXPECT_EQ(boxBytes(), "xy") << "Left steps over the code, Delete takes it whole";
 
     setName("ab^1cd", 0, 0);
-    glimtags::NameBox& box = window->nameBox();
-    // The point of the box's text that lies between the caret and its code byte.
-    const int y = box.GetClientSize().y / 2;
-    for (int x = 0; x < box.GetClientSize().x; ++x) {
-        long hit = 0;
-        if (box.HitTest(wxPoint(x, y), &hit) != wxTE_HT_UNKNOWN && hit == 3) {
-            clickAt(&box, wxPoint(x + 1, y));
-            break;
-        }
-    }
+    clickInBoxAt(3);
     EXPECT_EQ(caret(), 2) << "a click inside a code leaves the caret before it";
 }
 

@@ -129,6 +129,7 @@ TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
     FileDialogSeen seen;
     GT_TEST_DIALOG(command(ids::ToolOpen), ExpectFileDialog(inGame("X.HOST"), &seen));
     EXPECT_EQ(boxBytes(), "^1Host") << "the ending the save added is left out";
+    EXPECT_EQ(caret(), 0);
     EXPECT_EQ(seen.directory, gameFolder());
     EXPECT_EQ(seen.fileName, "FiLeNaMe");
     EXPECT_EQ(seen.wildcard, "UserName Script File (*.name)|*.name;*.name;*.NAME|"

@@ -188,6 +188,14 @@ TEST_F(HyperlinkControlTest, ColoursFollowThePointerAndTheLatestClick)
                     "extension.");
     EXPECT_TRUE(style & wxICON_WARNING);
     EXPECT_FALSE(link->visited());
+
+    // A dialog that takes the mouse away ends the hover too.
+    glimtags::test::movePointer(link, glimtags::test::centreOf(link));
+    ASSERT_TRUE(waitFor([&] { return link->hovering(); }));
+    link->ReleaseMouse();
+    wxMouseCaptureLostEvent lost(link->GetId());
+    link->ProcessWindowEvent(lost);
+    EXPECT_FALSE(link->hovering());
 }
 
 TEST_F(HyperlinkControlTest, OpenLinkFallsBackOnTheWebPageProgramAndGivesTheLastFailure)
