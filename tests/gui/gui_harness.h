@@ -61,6 +61,7 @@ struct FileDialogSeen {
     wxString directory;
     wxString fileName;
     wxString wildcard;
+    bool parentShown = false;
 };
 
 // Answers a file dialog with a path (or cancels it when the path is empty) and keeps
@@ -76,7 +77,8 @@ protected:
     int OnInvoked(wxFileDialog* dialog) const override
     {
         if (seen_)
-            *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard()};
+            *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard(),
+                      dialog->GetParent() && dialog->GetParent()->IsShown()};
         if (path_.empty())
             return wxID_CANCEL;
         dialog->SetPath(wxString::FromUTF8(path_));

@@ -15,31 +15,13 @@ using glimtags::GamePathDialog;
 using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
+using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
 namespace {
 
 using OptionCommandsTest = EditorFixture;
-
-// A file dialog answered while the editor window is noted as shown or not.
-class ExpectChooserBeforeTheWindow : public wxExpectModalBase<wxFileDialog, ExpectChooserBeforeTheWindow> {
-public:
-    explicit ExpectChooserBeforeTheWindow(const wxWeakRef<glimtags::EditorWindow>* window)
-        : window_(window)
-    {
-    }
-
-protected:
-    int OnInvoked(wxFileDialog*) const override
-    {
-        EXPECT_FALSE(*window_ && (*window_)->IsShown());
-        return wxID_CANCEL;
-    }
-
-private:
-    const wxWeakRef<glimtags::EditorWindow>* window_;
-};
 
 } // namespace
 
@@ -93,7 +75,7 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguag
     fs::create_directory(home.path() / "share");
     fs::copy_file(start.file("English.lan"), home.path() / "share" / "English.lan");
     glimtags::setDataFolders({home.file("tmp"), home.file("share")});
-    glimtags::test::FileDialogSeen seen;
+    FileDialogSeen seen;
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &seen),
                    wxExpectModal<GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
     glimtags::setDataFolders({});
@@ -168,7 +150,9 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
 {
     storeUsualSettings();
     storeSetting("BackGrnd Image", "missing.tga");
-    GT_TEST_DIALOG(startEditor(), ExpectChooserBeforeTheWindow(&windowRef));
+    FileDialogSeen chooser;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &chooser));
+    EXPECT_FALSE(chooser.parentShown) << "the chooser comes before the window";
     EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
     setName("ab", 1, 1);
     const wxImage preview = previewOnScreen();
