@@ -93,8 +93,10 @@ TEST_F(PathDialogTest, BrowserFieldFollowsSelectionAndTypingAndOkValidatesIt)
 {
     fs::create_directories(inHome("a/b"));
     // A folder whose path does not fit into the field counts as one without a path.
-    const std::string tooLong = inHome(std::string(100, 'x') + "/" + std::string(100, 'y') + "/" + std::string(60, 'z'));
-    fs::create_directories(tooLong);
+    const std::string parent = inHome(std::string(100, 'x'));
+    const std::string longest = parent + "/" + std::string(FolderBrowser::kMaxResultLength - parent.size() - 1, 'y');
+    fs::create_directories(longest + "y");
+    fs::create_directories(longest);
     FolderBrowser browser(nullptr, "", "Choose", inHome("a"), language);
     glimtags::test::expectNothingClipped(browser);
 
@@ -106,7 +108,9 @@ TEST_F(PathDialogTest, BrowserFieldFollowsSelectionAndTypingAndOkValidatesIt)
                        EXPECT_EQ(shown.result(), inHome("a/b"));
                        writeField(shown, FolderBrowser::kPathFieldId, "");
                        EXPECT_FALSE(ok->IsEnabled()) << "an empty field disables OK";
-                       shown.folderTree().SetPath(glimtags::platform::fromFileSystem(tooLong));
+                       shown.folderTree().SetPath(glimtags::platform::fromFileSystem(longest));
+                       EXPECT_EQ(shown.result(), longest);
+                       shown.folderTree().SetPath(glimtags::platform::fromFileSystem(longest + "y"));
                        EXPECT_EQ(shown.result(), "");
                        EXPECT_FALSE(ok->IsEnabled());
                        writeField(shown, FolderBrowser::kPathFieldId, "/" + std::string(258, 'p'));
