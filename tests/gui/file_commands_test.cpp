@@ -231,4 +231,7 @@ TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)
     EXPECT_EQ(message, inGame("Srv.host") + " no longer exists; it has been taken off the list.");
     EXPECT_EQ(recent->GetMenuItemCount(), 1u);
     EXPECT_EQ(settingsText().find("Srv.host"), std::string::npos);
+    fs::resize_file(inGame("Fred.name"), glimtags::kMaxReadBytes + 1);
+    GT_TEST_DIALOG(command(ids::FirstRecentFile), ExpectMessage(wxID_OK));
+    EXPECT_EQ(recent->GetMenuItemCount(), 0u) << "a file that cannot be read goes too";
 }

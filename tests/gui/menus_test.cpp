@@ -47,6 +47,12 @@ TEST_F(MenusTest, EachItemInItsPlaceShowsItsOwnKeyAndTheMarksStay)
         "32810=OPTIONS_SHOWINGAMENAME 32812=OPTIONS_GAMEFONT - 32780=OPTIONS_Q3APATH 32800=OPTIONS_LANGUAGE "
         "32796=OPTIONS_SETBKGRND\n"
         "HELP: 32777=HELP_CONTENTS 32775=HELP_ABOUT - 32802=HELP_GLIMTAGSCENTER 32801=HELP_UPDATE\n");
+    shown.clear();
+    for (int position = 0; position < static_cast<int>(window->GetToolBar()->GetToolsCount()); ++position) {
+        const wxToolBarToolBase* tool = window->GetToolBar()->GetToolByPos(position);
+        shown += tool->IsSeparator() ? "- " : std::to_string(tool->GetId()) + " ";
+    }
+    EXPECT_EQ(shown, "32784 32789 32799 32791 32790 - 32830 32831 - 32792 - 32806 ");
     EXPECT_EQ(window->GetToolBar()->GetToolShortHelp(ids::ToolUndo), "EDIT_UNDO");
     EXPECT_EQ(window->GetToolBar()->GetToolShortHelp(ids::ToolNew), "New Glimtag") << "the toolbar stays English";
     EXPECT_EQ(window->FindWindow(ids::NameLabel)->GetLabel(), "STATIC_ENTERNAME");

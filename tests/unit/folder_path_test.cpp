@@ -30,21 +30,6 @@ TEST(FolderPath, SyntaxOfAbsolutePaths)
     EXPECT_EQ(ProcessFolderPath(longest + "c", true), glimtags::kFolderPathInvalid);
 }
 
-// Permission bits do not stop root, so creation is made to fail under a regular file.
-TEST(FolderPath, CreateModeMakesEveryMissingFolderAndCheckModeNone)
-{
-    const TempDir dir;
-    const fs::path target = dir.path() / "games" / "quake3";
-    EXPECT_EQ(ProcessFolderPath(target.string(), true), glimtags::kFolderPathAccepted);
-    EXPECT_FALSE(fs::exists(dir.path() / "games"));
-    for (int again = 0; again < 2; ++again)
-        EXPECT_EQ(ProcessFolderPath(target.string(), false), glimtags::kFolderPathAccepted) << again;
-    EXPECT_TRUE(fs::is_directory(target));
-    const std::string file = dir.write("file", "x");
-    EXPECT_EQ(ProcessFolderPath(file + "/sub", false), glimtags::kFolderPathNotCreated);
-    EXPECT_TRUE(fs::is_regular_file(file));
-}
-
 // Records each message as "?question" or "!error".
 struct RecordingHost : glimtags::FolderPathHost {
     void showError(const std::string& message) override { messages.push_back("!" + message); }
