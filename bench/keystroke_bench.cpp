@@ -41,7 +41,7 @@ public:
         fs::current_path(root_ / "start");
         store_ = std::make_unique<glimtags::platform::SettingsFile>(
             glimtags::platform::SettingsFile::userSettingsPath());
-        (void)store_->writeText(glimtags::settings_key::Language, "English.lan");
+        store_->writeText(glimtags::settings_key::Language, "English.lan");
         store_->writeText(glimtags::settings_key::q3Path, (root_ / "baseq3").string());
         for (const char* toggle : {glimtags::settings_key::AutoChecking, glimtags::settings_key::EnableStripe,
                                    glimtags::settings_key::EnableTextCursor, glimtags::settings_key::CharInfo,
@@ -101,7 +101,7 @@ std::string colouredName(std::size_t bytes)
 void keystroke(benchmark::State& state, std::size_t typedLength, bool paint)
 {
     glimtags::NameBox& box = window->nameBox();
-    window->replaceName(glimtags::NameText(colouredName(typedLength - 1)));
+    box.setText(glimtags::NameText(colouredName(typedLength - 1)));
     runPendingEvents();
     const long end = static_cast<long>(typedLength) - 1;
     bool typed = false;
@@ -151,9 +151,9 @@ private:
     void run()
     {
         const wxStopWatch watch;
-        while (!(window->IsShownOnScreen() && window->previewReady()) && watch.Time() < 10000)
+        while (!(window->IsShownOnScreen() && window->previewCanvas()->sceneStarted()) && watch.Time() < 10000)
             runPendingEvents();
-        if (window->previewReady())
+        if (window->previewCanvas()->sceneStarted())
             benchmark::RunSpecifiedBenchmarks();
         window->Destroy();
         ExitMainLoop();

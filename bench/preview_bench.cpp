@@ -1,5 +1,6 @@
 #include "offscreen_gl.h"
 
+#include "core/language_table.h"
 #include "render/bitmap_font.h"
 #include "render/preview_paint.h"
 #include "render/preview_view.h"
@@ -29,11 +30,17 @@ std::string colouredName()
 void paintSequence(benchmark::State& state)
 {
     const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
-    glimtags::PreviewView view(kResources + "/Font.TGA");
-    if (view.initScene(kWidth, kHeight, kResources + "/BackGrnd.TGA", kResources + "/English.lan") != 0) {
-        state.SkipWithError("background did not load");
+    glimtags::TgaImage font;
+    glimtags::TgaImage background;
+    if (!font.load(kResources + "/Font.TGA") || !background.load(kResources + "/BackGrnd.TGA")) {
+        state.SkipWithError("the pictures did not load");
         return;
     }
+    glimtags::PreviewView view;
+    view.startScene(kWidth, kHeight);
+    view.setFont(font);
+    view.setBackground(background);
+    view.setLabels(glimtags::previewLabels(glimtags::LanguageTable(kResources + "/English.lan")));
     glimtags::PreviewState preview = glimtags::previewStateFor(glimtags::NameText(colouredName()));
     preview.enableStripe = true;
     preview.selectionStart = 30;
@@ -49,8 +56,10 @@ BENCHMARK(paintSequence)->Unit(benchmark::kMicrosecond);
 void drawLongText(benchmark::State& state)
 {
     const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
+    glimtags::TgaImage sheet;
+    sheet.load(kResources + "/Font.TGA");
     glimtags::BitmapFont font;
-    font.createFont(kResources + "/Font.TGA");
+    font.createFont(sheet);
     glViewport(0, 0, kWidth, kHeight);
     // Lines of 47 glyphs, so that no byte is left out at the right edge.
     std::string text;

@@ -4,6 +4,7 @@
 #include "offscreen_gl.h"
 
 #include "render/bitmap_font.h"
+#include "render/tga_image.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -32,8 +33,10 @@ bool styleIsDefault(const glimtags::BitmapFont& drawn)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     context = new glimtags::tools::OffscreenGl(kWidth, kHeight);
+    glimtags::TgaImage sheet;
+    FUZZ_CHECK(sheet.load(GLIMTAGS_RESOURCES "/Font.TGA"));
     font = new glimtags::BitmapFont;
-    FUZZ_CHECK(font->createFont(GLIMTAGS_RESOURCES "/Font.TGA") == 1);
+    FUZZ_CHECK(font->createFont(sheet));
     glViewport(0, 0, kWidth, kHeight);
     return 0;
 }

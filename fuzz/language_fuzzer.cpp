@@ -4,6 +4,7 @@
 #include "memory_file.h"
 
 #include "core/language_table.h"
+#include "core/regular_file.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -16,6 +16,9 @@ void AppSettings::load(SettingsStore& store)
         BackGrndImage = kDefaultBackground;
     InGameLimit = store.readInteger(settings_key::InGameLimit, InGameLimit);
     AutoChecking = store.readInteger(settings_key::AutoChecking, AutoChecking);
+    ShowInGameName = store.readInteger(settings_key::ShowInGameName, ShowInGameName);
+    CheckGameRules = store.readInteger(settings_key::CheckGameRules, CheckGameRules);
+    UseGameFont = store.readInteger(settings_key::UseGameFont, UseGameFont);
 }
 
 int& AppSettings::value(Toggle option)
@@ -27,6 +30,9 @@ int& AppSettings::value(Toggle option)
     case Toggle::CharInfo: return CharInfo;
     case Toggle::InGameLimit: return InGameLimit;
     case Toggle::AutoChecking: return AutoChecking;
+    case Toggle::ShowInGameName: return ShowInGameName;
+    case Toggle::CheckGameRules: return CheckGameRules;
+    case Toggle::UseGameFont: return UseGameFont;
     }
     return AutoChecking;
 }
@@ -53,6 +59,9 @@ const char* settingsKey(Toggle option)
     case Toggle::CharInfo: return settings_key::CharInfo;
     case Toggle::InGameLimit: return settings_key::InGameLimit;
     case Toggle::AutoChecking: return settings_key::AutoChecking;
+    case Toggle::ShowInGameName: return settings_key::ShowInGameName;
+    case Toggle::CheckGameRules: return settings_key::CheckGameRules;
+    case Toggle::UseGameFont: return settings_key::UseGameFont;
     }
     return "";
 }

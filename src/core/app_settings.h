@@ -20,6 +20,9 @@ inline constexpr const char* AutoChecking = "AutoChecking";
 inline constexpr const char* q3Path = "q3Path";
 inline constexpr const char* Language = "Language";
 inline constexpr const char* BackGrndImage = "BackGrnd Image";
+inline constexpr const char* ShowInGameName = "ShowInGameName";
+inline constexpr const char* CheckGameRules = "CheckGameRules";
+inline constexpr const char* UseGameFont = "UseGameFont";
 } // namespace settings_key
 
 // The per-user store of the options, one section of named integer and text values.
@@ -33,7 +36,17 @@ public:
     virtual bool writeText(std::string_view key, std::string_view value) = 0;
 };
 
-enum class Toggle { EnableStripe, EnableTextCursor, EndColorWhite, CharInfo, InGameLimit, AutoChecking };
+enum class Toggle {
+    EnableStripe,
+    EnableTextCursor,
+    EndColorWhite,
+    CharInfo,
+    InGameLimit,
+    AutoChecking,
+    ShowInGameName,
+    CheckGameRules,
+    UseGameFont,
+};
 
 // Every persisted option. Integer options count as on when not 0.
 struct AppSettings {
@@ -43,6 +56,12 @@ struct AppSettings {
     int CharInfo = 1;
     int InGameLimit = 1;
     int AutoChecking = 1;
+    // What a server makes of the name, shown above it in the preview.
+    int ShowInGameName = 1;
+    // The string check also offers what a server would change.
+    int CheckGameRules = 0;
+    // The preview draws with the game's own font sheet when the game data holds one.
+    int UseGameFont = 1;
     std::string q3Path;
     std::string Language;
     std::string BackGrndImage = kDefaultBackground;

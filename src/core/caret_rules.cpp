@@ -13,7 +13,7 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
 
     switch (event) {
     case BoxEvent::Right:
-        if (text.at(start) != kCaret)
+        if (!startsCode(text, start))
             return {false, true};
         if (shift)
             box.setSelection(start, std::min(start + 2, text.length()));
@@ -21,7 +21,7 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
             box.setSelection(std::min(start + 2, text.length()), std::min(start + 2, text.length()));
         return {true, true};
     case BoxEvent::Left:
-        if (start < 2 || text.at(start - 2) != kCaret)
+        if (start < 2 || !startsCode(text, start - 2))
             return {false, true};
         box.setSelection(start - 2, start - 2);
         return {true, true};
@@ -34,13 +34,13 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
     case BoxEvent::ButtonDown:
         return {false, true};
     case BoxEvent::Delete:
-        if (nothingSelected && text.at(start) == kCaret) {
+        if (nothingSelected && startsCode(text, start)) {
             box.setSelection(start, start + 1);
             box.replaceSelection("");
         }
         return {false, true};
     case BoxEvent::Backspace:
-        if (nothingSelected && start >= 2 && text.at(start - 2) == kCaret) {
+        if (nothingSelected && start >= 2 && startsCode(text, start - 2)) {
             box.setSelection(start - 1, start);
             box.replaceSelection("");
         }
@@ -49,7 +49,7 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
         return {false, dragging};
     case BoxEvent::ButtonUp:
         for (const int position : {start, end}) {
-            if (position >= 1 && text.at(position - 1) == kCaret) {
+            if (position >= 1 && startsCode(text, position - 1)) {
                 box.setSelection(position - 1, position - 1);
                 box.scrollCaretIntoView();
                 break;

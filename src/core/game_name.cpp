@@ -78,7 +78,7 @@ TracedText clean(const TracedText& in, int typedLength, std::vector<GameChange>&
                 continue;
             }
             ++blanks;
-        } else if (!out.empty() && out.back().byte == kCaret && isGameCodeByte(b.byte)) {
+        } else if (!out.empty() && isGameCodePair(out.back().byte, b.byte)) {
             --visible;
             if (gameCodeColour(b.byte) == kBlack) {
                 dropBlackCode(out.back().typed, b.typed, changes);
@@ -125,6 +125,22 @@ GameName serverName(const NameText& typed, NameType type)
     const TracedText cleaned = clean(read, typed.length(), result.changes);
     result.text = cleaned.empty() ? NameText(kUnnamedPlayer) : bytesOf(cleaned);
     return result;
+}
+
+std::optional<NameText> serverNameIfChanged(const NameText& typed)
+{
+    NameText server = serverName(typed, NameType::User).text;
+    // An empty box is no name yet, not a player called UnnamedPlayer.
+    if (typed.empty() || server == typed)
+        return std::nullopt;
+    return server;
+}
+
+bool serverCutsName(const NameText& typed)
+{
+    const std::vector<GameChange> changes = serverName(typed, NameType::User).changes;
+    return std::any_of(changes.begin(), changes.end(),
+                       [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
 }
 
 } // namespace glimtags

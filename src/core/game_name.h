@@ -3,6 +3,7 @@
 #include "core/name_script.h"
 #include "core/name_text.h"
 
+#include <optional>
 #include <vector>
 
 namespace glimtags {
@@ -44,5 +45,12 @@ struct GameName {
 // its refused bytes; a cut is one change from the cut to the end; Unnamed covers
 // the whole name. A name the rules leave alone comes back as typed with no changes.
 GameName serverName(const NameText& typed, NameType type);
+
+// What a server makes of a player name, when that differs from the name as typed: the
+// line the preview adds above the name. Nothing for an empty name.
+std::optional<NameText> serverNameIfChanged(const NameText& typed);
+
+// Whether a server would cut the player name.
+bool serverCutsName(const NameText& typed);
 
 } // namespace glimtags

@@ -1,6 +1,7 @@
 #include "core/language_table.h"
 
 #include "core/ascii_case.h"
+#include "core/data_files.h"
 #include "core/regular_file.h"
 
 #include <filesystem>
@@ -57,7 +58,7 @@ LanguageTable::LanguageTable(std::string fileName)
 
 std::string LanguageTable::lookup(std::string_view key) const
 {
-    const std::optional<std::string> text = readTextFile(fileName_);
+    const std::optional<std::string> text = readTextFile(findDataFile(fileName_));
     if (!text) {
         if (failureHandler())
             failureHandler()("Unable to open language file ' " + fileName_ + "'!");

@@ -27,7 +27,7 @@ std::string languageSettingFor(const std::string& chosenPath, const std::string&
 using LanguageFailureHandler = std::function<void(const std::string& message)>;
 void setLanguageFailureHandler(LanguageFailureHandler handler);
 
-// A language file by its name (bare names resolve against the working directory)
+// A language file by its name (a bare name is found as every data file is, from the start folder on)
 // and the one lookup rule every text is read by. Reads the file afresh each time.
 class LanguageTable {
 public:

@@ -3,7 +3,6 @@
 #include "core/ascii_case.h"
 #include "core/language_table.h"
 #include "core/regular_file.h"
-#include "core/string_check.h"
 
 namespace glimtags {
 namespace {
@@ -44,15 +43,7 @@ std::size_t findVariable(std::string_view text, std::string_view variable)
 
 const char* saveFilter(NameType type)
 {
-    return type == NameType::User ? kUserNameSaveFilter : kHostNameSaveFilter;
-}
-
-std::string scriptDialogInitialPath(std::string_view gamePath)
-{
-    std::string path(gamePath);
-    if (path.empty() || path.back() != '/')
-        path.push_back('/');
-    return path + kScriptInitialFileName;
+    return type == NameType::User ? "NaMe Script File (*.name)|*.name" : "NaMe Script File (*.Host)|*.Host";
 }
 
 bool holdsQuote(const NameText& name)
@@ -63,6 +54,25 @@ bool holdsQuote(const NameText& name)
 std::string_view scriptVariable(NameType type)
 {
     return type == NameType::User ? "name" : "sv_hostname";
+}
+
+bool needsWhiteEnding(const NameText& name, bool endColorWhite)
+{
+    return endColorWhite && (name.empty() || name.at(name.length() - 1) != '7');
+}
+
+std::string nameWithEnding(const NameText& name, bool endColorWhite)
+{
+    return needsWhiteEnding(name, endColorWhite) ? name.bytes() + "^7" : name.bytes();
+}
+
+NameText withoutWhiteEnding(const NameText& read, bool endColorWhite)
+{
+    const std::string& bytes = read.bytes();
+    if (!bytes.ends_with("^7"))
+        return read;
+    const NameText rest(std::string_view(bytes).substr(0, bytes.size() - 2));
+    return needsWhiteEnding(rest, endColorWhite) ? rest : read;
 }
 
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite)

@@ -10,16 +10,17 @@ namespace glimtags {
 
 enum class NameType { User = 0, Host = 1 };
 
-// Dialog filters of the script-file commands.
-inline constexpr const char* kUserNameSaveFilter = "NaMe Script File (*.name)|*.name";
-inline constexpr const char* kHostNameSaveFilter = "NaMe Script File (*.Host)|*.Host";
-inline constexpr const char* kNameScriptOpenFilter =
-    "UserName Script File (*.name)|*.name|HostName Script File (*.host)|*.host|";
-inline constexpr const char* kScriptInitialFileName = "FiLeNaMe";
+// Longest name (by limitLength) a script file takes.
+inline constexpr int kSaveLimit = 35;
 
+// Whether the name fits a script file; a longer one is too long for the game.
+inline bool fitsSaveLimit(const NameText& name) { return limitLength(name) <= kSaveLimit; }
+
+// Dialog filters and the proposed file name of the script-file commands.
+inline constexpr const char* kScriptOpenFilter =
+    "UserName Script File (*.name)|*.name|HostName Script File (*.host)|*.host";
+inline constexpr const char* kScriptInitialFileName = "FiLeNaMe";
 const char* saveFilter(NameType type);
-// The initial file of the script dialogs: FiLeNaMe in the game folder.
-std::string scriptDialogInitialPath(std::string_view gamePath);
 
 // A double quote would end the written value early, so a name that holds one is
 // not written anywhere.
@@ -27,6 +28,17 @@ bool holdsQuote(const NameText& name);
 
 // The console variable a script sets: "name" or "sv_hostname".
 std::string_view scriptVariable(NameType type);
+
+// Whether "^7" follows the name in a written line: with the option on, unless the
+// name already ends with the digit 7.
+bool needsWhiteEnding(const NameText& name, bool endColorWhite);
+
+// The quoted value written for a name: the name and, where the rule asks, "^7".
+std::string nameWithEnding(const NameText& name, bool endColorWhite);
+
+// A name read back from a script without the "^7" the save added: taken off only where
+// saving the rest writes it back, so that a file opened and saved again keeps its bytes.
+NameText withoutWhiteEnding(const NameText& read, bool endColorWhite);
 
 // The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end.
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite);

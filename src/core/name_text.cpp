@@ -32,11 +32,16 @@ static bool isAsciiLetter(unsigned char byte)
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
 
+bool startsLimitCode(const NameText& name, int index)
+{
+    return startsCode(name, index) && !isAsciiLetter(name.at(index + 1));
+}
+
 int limitLength(const NameText& name)
 {
     int count = 0;
     for (int i = 0; i < name.length();) {
-        if (name.at(i) == kCaret && !isAsciiLetter(name.at(i + 1))) {
+        if (startsLimitCode(name, i)) {
             i += 2;
         } else {
             ++count;
@@ -50,20 +55,15 @@ int visibleColumn(const NameText& name, int position)
 {
     int carets = 0;
     for (int i = 0; i < position; ++i)
-        if (name.at(i) == kCaret)
+        if (startsCode(name, i))
             ++carets;
-    const int betweenCaretAndCode = name.at(position - 1) == kCaret && name.at(position) != kCaret;
+    const int betweenCaretAndCode = startsCode(name, position - 1) && !startsCode(name, position);
     return position - 2 * carets + betweenCaretAndCode;
 }
 
-bool isGameCodeByte(unsigned char byte)
+bool isGameCodePair(unsigned char first, unsigned char second)
 {
-    return isAsciiLetter(byte) || (byte >= '0' && byte <= '9');
-}
-
-bool isGameColourCode(const NameText& name, int index)
-{
-    return name.at(index) == kCaret && isGameCodeByte(name.at(index + 1));
+    return first == kCaret && (isAsciiLetter(second) || (second >= '0' && second <= '9'));
 }
 
 ColourRgb gameCodeColour(unsigned char codeByte)

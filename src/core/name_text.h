@@ -44,6 +44,28 @@ struct ColourRgb {
 inline constexpr ColourRgb kWhite{1.0f, 1.0f, 1.0f};
 inline constexpr ColourRgb kBlack{0.0f, 0.0f, 0.0f};
 
+// Three rules tell where a colour code starts; each has one name here.
+
+// The editor's drawing rule: every caret starts a two-byte code, whatever follows it.
+inline bool startsCode(const NameText& name, int index) { return name.at(index) == kCaret; }
+
+// The limit rule: a caret before an ASCII letter counts as a character of its own.
+bool startsLimitCode(const NameText& name, int index);
+
+// The game's own rule, which the server and its players draw by: a caret followed by
+// an ASCII letter or digit is a code; any other caret is drawn.
+bool isGameCodePair(unsigned char first, unsigned char second);
+inline bool isGameColourCode(const NameText& name, int index)
+{
+    return isGameCodePair(name.at(index), name.at(index + 1));
+}
+
+// The two bytes of a code with the given code byte.
+inline std::string colourCode(unsigned char codeByte)
+{
+    return {static_cast<char>(kCaret), static_cast<char>(codeByte)};
+}
+
 // The code bytes '0'..'7' select the game's eight colours; every other byte gives white.
 ColourRgb codeColour(unsigned char codeByte);
 
@@ -53,6 +75,10 @@ int visibleLength(const NameText& name);
 // Length the name limits are measured against: a caret before an ASCII letter counts
 // as a character of its own, like the game's own length rule.
 int limitLength(const NameText& name);
+
+// The game's screen shows at most this many characters of a name.
+inline constexpr int kInGameLimit = 16;
+inline bool exceedsInGameLimit(const NameText& name) { return limitLength(name) > kInGameLimit; }
 
 // Glyph column of a caret position 0..length; may be negative (as for "^^a").
 int visibleColumn(const NameText& name, int position);
@@ -64,7 +90,7 @@ void walkColours(const NameText& name, DrawGlyph&& draw)
 {
     ColourRgb colour = kWhite;
     for (int i = 0; i < name.length();) {
-        if (name.at(i) == kCaret) {
+        if (startsCode(name, i)) {
             colour = codeColour(name.at(i + 1));
             i += 2;
         } else {
@@ -73,11 +99,6 @@ void walkColours(const NameText& name, DrawGlyph&& draw)
         }
     }
 }
-
-// The game's own rule, which the server and its players draw by: a caret followed
-// by an ASCII letter or digit is a colour code; any other caret is drawn.
-bool isGameCodeByte(unsigned char byte);
-bool isGameColourCode(const NameText& name, int index);
 
 // Colour of a game code byte: (byte - '0') & 7 over the eight colours, so ^8 is black.
 ColourRgb gameCodeColour(unsigned char codeByte);

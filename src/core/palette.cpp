@@ -28,15 +28,10 @@ void placeCaret(NameEditBox& box, int position)
     box.scrollCaretIntoView();
 }
 
-std::string colourCode(unsigned char codeByte)
-{
-    return std::string{static_cast<char>(kCaret), static_cast<char>(codeByte)};
-}
-
 bool hasCodeBefore(const NameText& name, int position)
 {
     for (int i = 0; i < position; ++i)
-        if (name.at(i) == kCaret)
+        if (startsCode(name, i))
             return true;
     return false;
 }
@@ -45,7 +40,7 @@ bool hasCodeBefore(const NameText& name, int position)
 std::string codeInForceBefore(const NameText& name, int position)
 {
     for (int i = position - 1; i >= 0; --i)
-        if (name.at(i) == kCaret)
+        if (startsCode(name, i))
             return colourCode(name.at(i + 1));
     return "^7";
 }
@@ -64,7 +59,7 @@ CodeRemoval removeCodes(NameText name, int start, int end, RemoveCode&& removeCo
 {
     CodeRemoval result{0, end, 0};
     for (int j = start; j <= result.end && j < name.length();) {
-        if (name.at(j) != kCaret) {
+        if (!startsCode(name, j)) {
             ++j;
             continue;
         }

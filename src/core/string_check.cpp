@@ -1,5 +1,9 @@
 #include "core/string_check.h"
 
+#include "core/game_name.h"
+
+#include <algorithm>
+
 namespace glimtags {
 namespace {
 
@@ -53,7 +57,7 @@ void colourPass(CheckHost& host)
 {
     for (int i = 0; i < host.currentName().length();) {
         const NameText name = host.currentName();
-        if (name.at(i) != kCaret || name.at(i + 2) != kCaret) {
+        if (!startsCode(name, i) || !startsCode(name, i + 2)) {
             ++i;
             continue;
         }
@@ -66,9 +70,57 @@ void colourPass(CheckHost& host)
     }
 }
 
+// The question for a change the game pass offers to undo; none for the others. The
+// double quote is the character pass's.
+const char* gameQuestion(const GameChange& change, const NameText& name)
+{
+    switch (change.reason) {
+    case GameChangeReason::RefusedByte:
+        return name.at(change.start) == '"' ? nullptr : "MESSAGE_GAMEREFUSES";
+    case GameChangeReason::LeadingBlank:
+    case GameChangeReason::ExtraBlank:
+    case GameChangeReason::BlackCode:
+        return "MESSAGE_GAMEDROPS";
+    default:
+        return nullptr;
+    }
+}
+
+void gamePass(CheckHost& host)
+{
+    // Changes that start before this position were declined.
+    for (int from = 0;;) {
+        const NameText name = host.currentName();
+        const std::vector<GameChange> changes = serverName(name, NameType::User).changes;
+        const auto finding = std::find_if(changes.begin(), changes.end(), [&](const GameChange& change) {
+            return change.start >= from && gameQuestion(change, name);
+        });
+        if (finding == changes.end())
+            return;
+        if (offerFinding(host, finding->start, finding->end, gameQuestion(*finding, name))) {
+            host.replaceName(withoutRange(name, finding->start, finding->end - finding->start));
+            from = 0;
+        } else {
+            from = finding->start + 1;
+        }
+    }
+}
+
+void tellCut(CheckHost& host)
+{
+    const std::vector<GameChange> changes = serverName(host.currentName(), NameType::User).changes;
+    const auto cut = std::find_if(changes.begin(), changes.end(),
+                                  [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+    if (cut == changes.end())
+        return;
+    host.selectRange(cut->start, cut->end);
+    host.requestRepaint();
+    host.tell("MESSAGE_GAMECUTS");
+}
+
 } // namespace
 
-void checkString(CheckHost& host)
+void checkString(CheckHost& host, GameRuleCheck gameRules)
 {
     // A finding declined in the first round is offered once more in the second.
     for (int round = 0; round < 2; ++round) {
@@ -76,16 +128,10 @@ void checkString(CheckHost& host)
             return;
         colourPass(host);
     }
-}
-
-bool needsWhiteEnding(const NameText& name, bool endColorWhite)
-{
-    return endColorWhite && (name.empty() || name.at(name.length() - 1) != '7');
-}
-
-std::string nameWithEnding(const NameText& name, bool endColorWhite)
-{
-    return needsWhiteEnding(name, endColorWhite) ? name.bytes() + "^7" : name.bytes();
+    if (gameRules.enabled)
+        gamePass(host);
+    if (gameRules.enabled && gameRules.tellCut)
+        tellCut(host);
 }
 
 } // namespace glimtags

@@ -1,5 +1,6 @@
 #include "dialogs/help_commands.h"
 
+#include "core/data_files.h"
 #include "core/language_table.h"
 #include "core/web_addresses.h"
 #include "dialogs/about_dialog.h"
@@ -25,7 +26,7 @@ void runAboutCommand(wxWindow* parent, const std::string& languageFile)
 
 void runHelpContents(wxWindow* parent, const std::string& languageFile)
 {
-    if (platform::openDocument(kHelpFile) == platform::kOpenFileNotFound)
+    if (platform::openDocument(findDataFile(kHelpFile)) == platform::kOpenFileNotFound)
         platform::showMessage(parent,
                               platform::fromLatin1(LanguageTable(languageFile).lookup("MESSAGE_UNABLEFINDHELPFILE")));
 }

@@ -8,7 +8,7 @@ class wxWindow;
 
 namespace glimtags {
 
-// The help file, a bare name opened from the working directory.
+// The help file, a bare name looked for where the editor's other files are.
 inline constexpr const char* kHelpFile = "Glimtags.chm";
 
 // The commands of the Help menu. Each reads its texts from the given language file.

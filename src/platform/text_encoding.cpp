@@ -26,4 +26,17 @@ std::string toFileSystem(const wxString& text)
     return std::string(buffer.data(), buffer.length());
 }
 
+wxString textWithPath(const std::string& message, const std::string& path)
+{
+    if (path.empty())
+        return fromLatin1(message);
+    wxString text;
+    std::size_t start = 0;
+    for (std::size_t found = message.find(path); found != std::string::npos; found = message.find(path, start)) {
+        text += fromLatin1(message.substr(start, found - start)) + fromFileSystem(path);
+        start = found + path.size();
+    }
+    return text + fromLatin1(message.substr(start));
+}
+
 } // namespace glimtags::platform

@@ -12,4 +12,7 @@ std::string toLatin1(const wxString& text);
 wxString fromFileSystem(const std::string& bytes);
 std::string toFileSystem(const wxString& text);
 
+// A language text (Latin-1) that holds a file path (the system's bytes) in its places.
+wxString textWithPath(const std::string& message, const std::string& path);
+
 } // namespace glimtags::platform

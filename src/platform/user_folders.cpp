@@ -4,6 +4,7 @@
 #include "platform/text_encoding.h"
 
 #include <wx/filename.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 namespace glimtags::platform {
@@ -13,6 +14,11 @@ std::string userGameFolder()
     wxString xdgConfigHome;
     wxGetEnv("XDG_CONFIG_HOME", &xdgConfigHome);
     return perUserGameFolder(toFileSystem(wxFileName::GetHomeDir()), toFileSystem(xdgConfigHome));
+}
+
+std::string programPath()
+{
+    return toFileSystem(wxStandardPaths::Get().GetExecutablePath());
 }
 
 } // namespace glimtags::platform

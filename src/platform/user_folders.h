@@ -8,4 +8,7 @@ namespace glimtags::platform {
 // configuration, else the first that exists, else the one of the original game.
 std::string userGameFolder();
 
+// Where this program's own file lies, as the system reports it.
+std::string programPath();
+
 } // namespace glimtags::platform

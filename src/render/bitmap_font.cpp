@@ -59,7 +59,7 @@ bool switchOff(GLenum capability)
 
 } // namespace
 
-int BitmapFont::createFont(const std::string& path)
+bool BitmapFont::createFont(const TgaImage& sheet)
 {
     if (texture != 0)
         glDeleteTextures(1, &texture);
@@ -75,8 +75,9 @@ int BitmapFont::createFont(const std::string& path)
             cellTable[entry++] = {static_cast<GLfloat>(column) / static_cast<GLfloat>(columns),
                 static_cast<GLfloat>(rows - 1 - row) / static_cast<GLfloat>(rows)};
 
-    TgaImage image;
-    return image.loadTexture(path, texture, false, GL_RGBA);
+    // Always four channels: the glyphs are tinted through their alpha.
+    sheet.upload(texture, GL_RGBA);
+    return !sheet.pixels.empty();
 }
 
 void BitmapFont::resetStyle()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/tga_image.h"
+
 #include <GL/gl.h>
 
 #include <array>
@@ -34,9 +36,9 @@ public:
     // Cell k lies in picture row k / 16 from the top, column k % 16.
     std::array<CellCorner, kCellCount> cellTable{};
 
-    // Makes a new texture from the sheet at path (any depth is widened to RGBA); 1 when it loaded.
-    // Without an image the glyphs draw as solid squares.
-    int createFont(const std::string& path);
+    // Makes a new texture from the glyph sheet, widened to RGBA; false when the sheet has
+    // no picture, and the glyphs then draw as solid squares.
+    bool createFont(const TgaImage& sheet);
     void resetStyle();
     // Draws the formatted text with its lower left corner at (x, y) in viewport pixels, y up;
     // backslash escapes inside the text change colour, boldness and slant. The style is reset after.

@@ -1,6 +1,6 @@
 #include "render/preview_paint.h"
 
-#include "core/string_check.h"
+#include "core/name_script.h"
 
 namespace glimtags {
 
@@ -8,9 +8,8 @@ PreviewState previewStateFor(const NameText& name)
 {
     PreviewState state;
     state.name = name;
-    const int length = limitLength(name);
-    state.nameLonger = length >= kNameLongerFrom;
-    state.inGameLimitExceeded = length >= kInGameLimitFrom;
+    state.nameLonger = !fitsSaveLimit(name);
+    state.inGameLimitExceeded = exceedsInGameLimit(name);
     return state;
 }
 
@@ -18,6 +17,8 @@ void paintPreview(PreviewView& view, const PreviewState& state, int width, int h
 {
     const int startColumn = visibleColumn(state.name, state.selectionStart);
     view.renderFrame(state.name, width, height, state.nameLonger, state.enableStripe);
+    if (state.serverName)
+        view.drawServerName(*state.serverName);
     view.drawSelection(startColumn, visibleColumn(state.name, state.selectionEnd));
     if (!state.nameLonger && state.enableTextCursor)
         view.drawTextCursor(startColumn);

@@ -3,6 +3,8 @@
 #include "core/name_text.h"
 #include "render/preview_view.h"
 
+#include <optional>
+
 namespace glimtags {
 
 // Everything one paint of the preview needs: the name, the name box selection as byte
@@ -17,6 +19,9 @@ struct PreviewState {
     bool enableTextCursor = true;
     bool inGameLimit = true;
     bool charInfo = true;
+    // What a server makes of the name, when the preview shows it: drawn above the name
+    // by the game's colour rule.
+    std::optional<NameText> serverName;
 };
 
 // A state for the name with both limit flags measured from it; selection and options at defaults.

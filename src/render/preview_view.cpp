@@ -1,7 +1,5 @@
 #include "render/preview_view.h"
 
-#include "core/language_table.h"
-#include "render/tga_image.h"
 
 #include <array>
 #include <cstdio>
@@ -69,19 +67,16 @@ void useShadowedGlyphs(BitmapFont& font, const Rgba& colour)
     font.shadowColour = kBlackShadow;
 }
 
-std::string lookupCut(const LanguageTable& language, const char* key)
+std::string cut(std::string text)
 {
-    return language.lookup(key).substr(0, kLongestText);
+    if (text.size() > kLongestText)
+        text.resize(kLongestText);
+    return text;
 }
 
 } // namespace
 
-PreviewView::PreviewView(std::string fontPath)
-    : fontPath_(std::move(fontPath))
-{
-}
-
-int PreviewView::initScene(int width, int height, const std::string& backgroundPath, const std::string& languageFile)
+void PreviewView::startScene(int width, int height)
 {
     width_ = width;
     height_ = height;
@@ -89,26 +84,29 @@ int PreviewView::initScene(int width, int height, const std::string& backgroundP
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClearColor(0.463f, 0.706f, 0.557f, 1.0f);
+}
 
-    font_.createFont(fontPath_);
+bool PreviewView::setFont(const TgaImage& sheet)
+{
+    return font_.createFont(sheet);
+}
 
-    // The labels do not depend on the picture: a refused background keeps them.
-    const LanguageTable language(languageFile);
-    previousCharLabel_ = lookupCut(language, "GLTEXT_PREVCHAR");
-    currentCharLabel_ = lookupCut(language, "GLTEXT_CURCHAR");
-    nextCharLabel_ = lookupCut(language, "GLTEXT_NEXTCHAR");
-    inGameLimitLine1_ = lookupCut(language, "GLTEXT_INGAMELIMIT1");
-    inGameLimitLine2_ = lookupCut(language, "GLTEXT_INGAMELIMIT2");
-    inGameLimitLine3_ = lookupCut(language, "GLTEXT_INGAMELIMIT3");
-    nameLongerText_ = lookupCut(language, "GLTEXT_NAMELONGER");
-    TgaImage background;
-    background.clear();
+bool PreviewView::setBackground(const TgaImage& picture)
+{
     if (backgroundTexture_ != 0)
         glDeleteTextures(1, &backgroundTexture_);
     glGenTextures(1, &backgroundTexture_);
-    if (!background.loadTexture(backgroundPath, backgroundTexture_, false, 0))
-        return 1;
-    return 0;
+    picture.upload(backgroundTexture_);
+    backgroundShown_ = !picture.pixels.empty();
+    return backgroundShown_;
+}
+
+void PreviewView::setLabels(PreviewLabels labels)
+{
+    for (std::string* text : {&labels.previousChar, &labels.currentChar, &labels.nextChar, &labels.inGameLimit[0],
+                              &labels.inGameLimit[1], &labels.inGameLimit[2], &labels.nameLonger, &labels.serverName})
+        *text = cut(std::move(*text));
+    labels_ = std::move(labels);
 }
 
 void PreviewView::renderFrame(const NameText& name, int width, int height, bool nameLonger, bool enableStripe)
@@ -122,27 +120,31 @@ void PreviewView::renderFrame(const NameText& name, int width, int height, bool 
     glViewport(0, 0, width, height);
     glOrtho(0, width, height, 0, -9999, 9999);
 
-    // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, 0);
-    glTexCoord2f(0.0f, -1.0f);
-    glVertex2i(0, height);
-    glTexCoord2f(1.0f, -1.0f);
-    glVertex2i(width, height);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(width, 0);
-    glEnd();
+    // Without a picture the clear colour shows; an empty texture would draw a white sheet
+    // that hides the white text.
+    if (backgroundShown_) {
+        // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
+        glEnable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+        glColor3f(1.0f, 1.0f, 1.0f);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2i(0, 0);
+        glTexCoord2f(0.0f, -1.0f);
+        glVertex2i(0, height);
+        glTexCoord2f(1.0f, -1.0f);
+        glVertex2i(width, height);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex2i(width, 0);
+        glEnd();
+    }
 
     if (nameLonger) {
         drawTranslucentBox(kBandColour, integerPart(halfWidth - 176), integerPart(half + 1), integerPart(halfWidth + 176),
             integerPart(half - 17));
         useShadowedGlyphs(font_, kNoticeText);
-        font_.drawText(integerPart(halfWidth - 176), integerPart(half), "%s", nameLongerText_.c_str());
+        font_.drawText(integerPart(halfWidth - 176), integerPart(half), "%s", labels_.nameLonger.c_str());
         return;
     }
 
@@ -194,24 +196,24 @@ void PreviewView::drawCharacterInfo(const NameText& name, int caret)
     drawTranslucentBox(kInfoBoxColour, 5.0f, half + 48, 265.0f, half + 100);
 
     const int previousY = integerPart(half - 65);
-    if (name.at(caret - 2) == kCaret)
-        drawCharacterLine(previousY, previousCharLabel_, true, name.at(caret - 1), codeColour(name.at(caret - 1)));
+    if (startsCode(name, caret - 2))
+        drawCharacterLine(previousY, labels_.previousChar, true, name.at(caret - 1), codeColour(name.at(caret - 1)));
     else
-        drawCharacterLine(previousY, previousCharLabel_, false, name.at(caret - 1), kWhite);
+        drawCharacterLine(previousY, labels_.previousChar, false, name.at(caret - 1), kWhite);
 
     const int currentY = integerPart(half - 80);
-    if (name.at(caret) == kCaret)
-        drawCharacterLine(currentY, currentCharLabel_, true, name.at(caret + 1), codeColour(name.at(caret + 1)));
+    if (startsCode(name, caret))
+        drawCharacterLine(currentY, labels_.currentChar, true, name.at(caret + 1), codeColour(name.at(caret + 1)));
     else
-        drawCharacterLine(currentY, currentCharLabel_, false, name.at(caret), kWhite);
+        drawCharacterLine(currentY, labels_.currentChar, false, name.at(caret), kWhite);
 
     const int nextY = integerPart(half - 95);
-    if (name.at(caret) == kCaret)
-        drawCharacterLine(nextY, nextCharLabel_, false, name.at(caret + 2), kWhite);
-    else if (name.at(caret + 1) == kCaret)
-        drawCharacterLine(nextY, nextCharLabel_, true, name.at(caret + 2), codeColour(name.at(caret + 2)));
+    if (startsCode(name, caret))
+        drawCharacterLine(nextY, labels_.nextChar, false, name.at(caret + 2), kWhite);
+    else if (startsCode(name, caret + 1))
+        drawCharacterLine(nextY, labels_.nextChar, true, name.at(caret + 2), codeColour(name.at(caret + 2)));
     else
-        drawCharacterLine(nextY, nextCharLabel_, false, name.at(caret + 1), kWhite);
+        drawCharacterLine(nextY, labels_.nextChar, false, name.at(caret + 1), kWhite);
 }
 
 void PreviewView::drawCharacterLine(int penY, const std::string& label, bool asCode, unsigned char shown,
@@ -231,17 +233,29 @@ void PreviewView::drawLimitNotice()
     const float half = halfHeight();
     drawTranslucentBox(kInfoBoxColour, 271.0f, half + 48, 571.0f, half + 100);
 
-    const std::array<std::pair<const std::string*, float>, 3> lines{{
-        {&inGameLimitLine1_, half - 65},
-        {&inGameLimitLine2_, half - 80},
-        {&inGameLimitLine3_, half - 95},
-    }};
-    for (const auto& [text, penY] : lines) {
+    for (std::size_t line = 0; line < labels_.inGameLimit.size(); ++line) {
         font_.colour = kWhiteText;
         font_.size = 11;
         font_.shadow = false;
-        font_.drawText(272, integerPart(penY), "%s", text->c_str());
+        font_.drawText(272, integerPart(half - 65.0f - 15.0f * static_cast<float>(line)), "%s",
+            labels_.inGameLimit[line].c_str());
     }
+}
+
+void PreviewView::drawServerName(const NameText& serverName)
+{
+    const float half = halfHeight();
+    font_.colour = kWhiteText;
+    font_.size = 12;
+    font_.shadow = true;
+    font_.shadowColour = kBlackShadow;
+    font_.drawText(kNamePenX, integerPart(half + 52), "%s", labels_.serverName.c_str());
+    int penX = kNamePenX;
+    walkGameColours(serverName, [&](unsigned char byte, ColourRgb colour) {
+        useShadowedGlyphs(font_, {colour.red, colour.green, colour.blue, 1.0f});
+        font_.drawText(penX, integerPart(half + 30), "%c", byte);
+        penX += kNameGlyphSize;
+    });
 }
 
 } // namespace glimtags

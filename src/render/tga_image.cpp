@@ -66,28 +66,24 @@ std::vector<unsigned char> convertPixels(const std::vector<unsigned char>& pixel
 
 } // namespace
 
-void TgaImage::clear()
-{
-    *this = TgaImage{};
-}
-
-int TgaImage::load(const std::string& path)
+bool TgaImage::load(const std::string& path)
 {
     const std::optional<std::string> bytes = readRegularFile(path);
     if (!bytes) {
         pixels = std::vector<unsigned char>();
         errorCode = TgaError::OpenFailed;
-        return 0;
+        return false;
     }
     return decode(*bytes);
 }
 
-int TgaImage::decode(std::string_view file)
+bool TgaImage::decode(std::string_view file)
 {
+    errorCode = TgaError::None;
     const auto fail = [this](TgaError error) {
         pixels = std::vector<unsigned char>();
         errorCode = error;
-        return 0;
+        return false;
     };
 
     if (file.size() < kHeaderBytes)
@@ -122,39 +118,25 @@ int TgaImage::decode(std::string_view file)
         for (std::size_t i = 0; i < byteCount; i += bytesPerPixel)
             std::swap(pixels[i], pixels[i + 2]);
     pixelFormat = bytesPerPixel == 4 ? GL_RGBA : bytesPerPixel == 3 ? GL_RGB : GL_ALPHA;
-    return 1;
+    return true;
 }
 
-int TgaImage::loadTexture(const std::string& path, GLuint texture, bool keepPixels, GLenum formatOverride)
-{
-    const int loaded = load(path);
-    if (!loaded)
-        return loaded;
-    textureName = texture;
-    if (formatOverride != 0 && formatOverride != pixelFormat) {
-        pixels = convertPixels(pixels, static_cast<std::size_t>(pixelCount), pixelFormat, formatOverride);
-        pixelFormat = formatOverride;
-    }
-    if (!keepPixels) {
-        upload();
-        pixels = std::vector<unsigned char>();
-    }
-    return loaded;
-}
-
-void TgaImage::upload() const
+void TgaImage::upload(GLuint texture, GLenum formatOverride) const
 {
     if (pixels.empty())
         return;
-    glBindTexture(GL_TEXTURE_2D, textureName);
+    const GLenum format = formatOverride != 0 ? formatOverride : pixelFormat;
+    const std::vector<unsigned char> converted =
+        format == pixelFormat ? std::vector<unsigned char>() : convertPixels(pixels, static_cast<std::size_t>(pixelCount), pixelFormat, format);
+    glBindTexture(GL_TEXTURE_2D, texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(pixelFormat), width, height, 0, pixelFormat,
-        GL_UNSIGNED_BYTE, pixels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format, GL_UNSIGNED_BYTE,
+        converted.empty() ? pixels.data() : converted.data());
 }
 
 } // namespace glimtags

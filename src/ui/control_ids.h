@@ -41,6 +41,28 @@ inline constexpr int MenuUpdate = 32801;
 inline constexpr int MenuOnlineCentre = 32802;
 inline constexpr int MenuMerge = 32803;
 
+// The editor's own additions, above the fixed ids.
+inline constexpr int MenuShowInGameName = 32810;
+inline constexpr int MenuCheckGameRules = 32811;
+inline constexpr int MenuUseGameFont = 32812;
+inline constexpr int MenuUndo = 32820;
+inline constexpr int MenuRedo = 32821;
+inline constexpr int MenuCut = 32822;
+inline constexpr int MenuCopy = 32823;
+inline constexpr int MenuPaste = 32824;
+inline constexpr int MenuSelectAll = 32825;
+inline constexpr int MenuCopyCommand = 32826;
+inline constexpr int MenuCopyHostCommand = 32827;
+inline constexpr int MenuRemoveCodes = 32828;
+inline constexpr int MenuRainbow = 32829;
+inline constexpr int ToolUndo = 32830;
+inline constexpr int ToolRedo = 32831;
+// Redo's second key, Ctrl+Y, beside the Ctrl+Shift+Z its menu item shows.
+inline constexpr int KeyRedo = 32832;
+// The recent files, the latest first, in a submenu of their own.
+inline constexpr int RecentFilesMenu = 32839;
+inline constexpr int FirstRecentFile = 32840;
+
 inline constexpr int ToolNew = 32784;
 inline constexpr int ToolOpen = 32789;
 inline constexpr int ToolSaveAsHost = 32790;

@@ -1,329 +1,191 @@
 #include "ui/editor_window.h"
 
+#include "core/data_files.h"
+#include "core/game_name.h"
 #include "core/language_table.h"
-#include "dialogs/help_commands.h"
-#include "embedded_resources.h"
-#include "core/palette.h"
+#include "core/name_script.h"
+#include "core/preview_labels.h"
+#include "core/string_check.h"
 #include "platform/beep.h"
 #include "platform/dialog_units.h"
-#include "platform/embedded_picture.h"
-#include "platform/gl_surface.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
-#include "platform/user_folders.h"
-#include "render/tga_image.h"
-#include "ui/colour_swatch.h"
+#include "render/preview_view.h"
+#include "ui/app_icons.h"
 #include "ui/control_ids.h"
-#include "ui/glyph_pictures.h"
+#include "ui/edit_commands.h"
+#include "ui/file_commands.h"
+#include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
 #include "ui/name_box.h"
-#include "ui/picture_button.h"
+#include "ui/name_check.h"
+#include "ui/name_counts.h"
+#include "ui/option_commands.h"
+#include "ui/palette.h"
 #include "ui/preview_canvas.h"
 
-#include <wx/glcanvas.h>
-#include <wx/iconbndl.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
 namespace glimtags {
-namespace {
 
+using platform::unitPoint;
 using platform::unitSize;
-// The layout keeps the proportions of a dialog of 412 x 223 units.
-wxPoint units(int x, int y) { return platform::unitPoint(x, y); }
-
-struct Swatch {
-    int id;
-    unsigned char red, green, blue;
-    const char* code;
-    int y;
-};
-
-constexpr Swatch kSwatches[] = {
-    {ids::SwatchBlack, 0, 0, 0, "^0", 49},         {ids::SwatchRed, 255, 0, 0, "^1", 68},
-    {ids::SwatchYellow, 255, 255, 0, "^3", 89},    {ids::SwatchGreen, 0, 255, 0, "^2", 108},
-    {ids::SwatchCyan, 0, 255, 255, "^5", 129},     {ids::SwatchBlue, 0, 0, 255, "^4", 148},
-    {ids::SwatchMagenta, 255, 0, 255, "^6", 169},  {ids::SwatchWhite, 255, 255, 255, "^7", 188},
-};
-
-struct SpecialChar {
-    unsigned char byte;
-    int x;
-    int y;
-};
-
-// Upper row 1014-1023, lower row 1024-1033, each left to right.
-constexpr SpecialChar kSpecialChars[] = {
-    {1, 243, 23},  {2, 260, 23},  {3, 276, 23},  {4, 292, 23},  {7, 308, 23},
-    {8, 324, 23},  {9, 340, 23},  {18, 356, 23}, {19, 372, 23}, {20, 388, 23},
-    {21, 243, 43}, {23, 259, 43}, {24, 275, 43}, {25, 291, 43}, {26, 307, 43},
-    {27, 323, 43}, {28, 339, 43}, {29, 355, 43}, {30, 371, 43}, {31, 387, 43},
-};
-
-constexpr int kPictureButtonSize = 22;
-constexpr int kGlyphPictureSize = 16;
-
-} // namespace
 
 EditorWindow::EditorWindow(SettingsStore& store)
     : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v1.7", wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
 {
+    SetIcons(applicationIcons());
+    fonts_ = std::make_unique<FontSheets>(findDataFile("Font.TGA"));
     createControls();
-    Bind(wxEVT_CLOSE_WINDOW, &EditorWindow::OnCloseWindow, this);
-    if (!createPreview())
+    fileCommands_ = std::make_unique<FileCommands>(*this);
+    if (!previewCanvas_)
         return;
-    createPalette();
     menuBar_ = createMenuBar();
     SetMenuBar(menuBar_);
     createToolBar(*this);
-    // The menu and the toolbar take their room above the controls.
+    CreateStatusBar(2);
+    // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 
     settings_.load(store_);
+    optionCommands_ = std::make_unique<OptionCommands>(*this);
+    editCommands_ = std::make_unique<EditCommands>(*this);
+    fileCommands_->showRecentFiles();
     askFirstRunQuestions();
     setCheckMarks(*menuBar_, settings_);
-    nameBox_->onChange([this] { onNameChanged(); });
+    optionCommands_->findGameFont();
+    bindHelpMenu(*this, settings_.Language);
+    showNameCounts(*this, nameBox_->text(), language());
+    previewCanvas_->onPaint([this] { return previewState(); });
+    nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
-    bindCommands();
 }
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::askFirstRunQuestions()
-{
-    if (!settings_.Language.empty())
-        localiseMenuBar(*menuBar_, *nameLabel_, *specialCharsGroup_, LanguageTable(settings_.Language));
-    else
-        setLanguage();
-
-    // The game folder stands in for the missing path for this run only.
-    if (settings_.q3Path.empty()) {
-        const std::string gameFolder = platform::userGameFolder();
-        if (!askGamePath(gameFolder))
-            settings_.q3Path = gameFolder;
-    }
-}
-
 void EditorWindow::createControls()
 {
-    wxIconBundle icons;
-    for (const embedded::Resource* png : {&embedded::glimtags_16_png, &embedded::glimtags_32_png,
-                                          &embedded::glimtags_48_png}) {
-        wxIcon icon;
-        icon.CopyFromBitmap(platform::embeddedPicture(*png));
-        icons.AddIcon(icon);
-    }
-    SetIcons(icons);
-
-    panel_ = new wxPanel(this);
+    auto* panel = new wxPanel(this);
     SetClientSize(unitSize(412, 223));
-    panel_->SetSize(GetClientSize());
-
-    nameLabel_ = new wxStaticText(panel_, ids::NameLabel, "User/Host Name :", units(23, 25), unitSize(205, 8));
-    nameBox_ = new NameBox(panel_, ids::NameBox, units(23, 37), wxSize(unitSize(208, 14).x, -1));
-    specialCharsGroup_ =
-        new wxStaticBox(panel_, ids::SpecialCharsGroup, "Available Special Chars", units(235, 10), unitSize(172, 48));
-    for (const Swatch& swatch : kSwatches)
-        swatches_[static_cast<std::size_t>(&swatch - kSwatches)] =
-            new ColourSwatch(panel_, swatch.id, units(4, swatch.y), unitSize(16, 16));
+    panel->SetSize(GetClientSize());
+    nameLabel_ = new wxStaticText(panel, ids::NameLabel, "User/Host Name :", unitPoint(23, 25), unitSize(205, 8));
+    nameBox_ = new NameBox(panel, ids::NameBox, unitPoint(23, 37), wxSize(unitSize(208, 14).x, -1));
+    specialCharsGroup_ = new wxStaticBox(panel, ids::SpecialCharsGroup, "Available Special Chars", unitPoint(235, 10),
+                                         unitSize(172, 48));
     nameBox_->SetFocus();
+    previewCanvas_ = PreviewCanvas::create(panel, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
+    if (previewCanvas_)
+        palette_ = std::make_unique<Palette>(panel, *nameBox_, fonts_->sheet(false));
 }
 
-bool EditorWindow::createPreview()
+void EditorWindow::askFirstRunQuestions()
 {
-    const auto attributes = platform::choosePreviewPixelFormat();
-    if (!attributes) {
-        platform::showMessage(this, "No se pudo elegir un formato de pixel correcto.");
-        return false;
-    }
-    previewCanvas_ = new PreviewCanvas(panel_, *attributes, units(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
-    glContext_ = std::make_unique<wxGLContext>(previewCanvas_);
-    if (!glContext_->IsOK()) {
-        glContext_.reset();
-        platform::showMessage(this, "No se pudo seleccionar el formato de pixel especificado.");
-        return false;
-    }
-    previewCanvas_->onPaint([this] { paintPreview(); });
-    return true;
+    // A new user chooses a language and goes on in it.
+    if (settings_.Language.empty())
+        optionCommands_->chooseFirstLanguage();
+    if (!settings_.Language.empty())
+        localiseMenuBar(*this, *nameLabel_, *specialCharsGroup_, language());
+    optionCommands_->askGamePathAtStart();
 }
 
-void EditorWindow::createPalette()
+bool EditorWindow::openScript(const std::string& path)
 {
-    for (std::size_t i = 0; i < swatches_.size(); ++i)
-        swatches_[i]->setColour(wxColour(kSwatches[i].red, kSwatches[i].green, kSwatches[i].blue));
-    Bind(wxEVT_BUTTON, &EditorWindow::OnSwatch, this, ids::SwatchBlack, ids::SwatchWhite);
-
-    const GlyphPictures glyphs(kFontFile);
-    for (std::size_t i = 0; i < std::size(kSpecialChars); ++i) {
-        const SpecialChar& special = kSpecialChars[i];
-        new PictureButton(panel_, ids::FirstSpecialCharButton + static_cast<int>(i), units(special.x, special.y),
-                          wxSize(kPictureButtonSize, kPictureButtonSize), glyphs.picture(special.byte, kGlyphPictureSize));
-    }
-    Bind(wxEVT_BUTTON, &EditorWindow::OnSpecialChar, this, ids::FirstSpecialCharButton, ids::LastSpecialCharButton);
+    return fileCommands_->openScript(path);
 }
 
-void EditorWindow::bindCommands()
+void EditorWindow::showStatus(const wxString& text)
 {
-    // A toolbar button runs exactly what its menu twin runs.
-    const auto bindBoth = [this](auto handler, int menuId, int toolId) {
-        Bind(wxEVT_MENU, handler, this, menuId);
-        if (toolId != 0)
-            Bind(wxEVT_MENU, handler, this, toolId);
-    };
-    bindBoth(&EditorWindow::OnNew, ids::MenuNew, ids::ToolNew);
-    bindBoth(&EditorWindow::OnOpen, ids::MenuOpen, ids::ToolOpen);
-    bindBoth(&EditorWindow::OnMerge, ids::MenuMerge, ids::ToolMerge);
-    bindBoth(&EditorWindow::OnSaveAsUser, ids::MenuSaveAsUser, ids::ToolSaveAsUser);
-    bindBoth(&EditorWindow::OnSaveAsHost, ids::MenuSaveAsHost, ids::ToolSaveAsHost);
-    bindBoth(&EditorWindow::OnExit, ids::MenuExit, ids::ToolExit);
-    bindBoth(&EditorWindow::OnCheckString, ids::MenuCheckString, ids::ToolCheckString);
-    for (const int toggle : {ids::MenuStripe, ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide,
-                             ids::MenuEndsWhite, ids::MenuAutoCheck})
-        bindBoth(&EditorWindow::OnToggle, toggle, 0);
-    bindBoth(&EditorWindow::OnGamePath, ids::MenuGamePath, 0);
-    bindBoth(&EditorWindow::OnSetLanguage, ids::MenuLanguage, 0);
-    bindBoth(&EditorWindow::OnSetBackground, ids::MenuSetBackground, 0);
-    bindBoth(&EditorWindow::OnHelpContents, ids::MenuContents, 0);
-    bindBoth(&EditorWindow::OnAbout, ids::MenuAbout, 0);
-    bindBoth(&EditorWindow::OnOnlineCentre, ids::MenuOnlineCentre, 0);
-    bindBoth(&EditorWindow::OnUpdate, ids::MenuUpdate, 0);
-}
-
-void EditorWindow::OnHelpContents(wxCommandEvent&)
-{
-    runHelpContents(this, settings_.Language);
-}
-
-void EditorWindow::OnAbout(wxCommandEvent&)
-{
-    runAboutCommand(this, settings_.Language);
-}
-
-void EditorWindow::OnOnlineCentre(wxCommandEvent&)
-{
-    runOnlineCentre();
-}
-
-void EditorWindow::OnUpdate(wxCommandEvent&)
-{
-    runUpdateCommand(this, settings_.Language);
+    SetStatusText(text, 0);
 }
 
 void EditorWindow::start()
 {
     // A background that cannot be loaded brings up the chooser before the window shows.
-    if (glContext_ && !quitRequested_ && !backgroundLoads(settings_.BackGrndImage))
-        setBackgroundAtStart();
-    if (quitRequested_) {
-        endEditor();
+    TgaImage background;
+    if (previewCanvas_ && !ending_ && !background.load(findDataFile(settings_.BackGrndImage))) {
+        optionCommands_->chooseBackgroundAtStart();
+        background.load(findDataFile(settings_.BackGrndImage));
+    }
+    if (ending_) {
+        Destroy();
         return;
     }
     Show();
-    startScene();
+    if (previewCanvas_) {
+        previewCanvas_->startScene(fonts_->sheet(settings_.isOn(Toggle::UseGameFont)), previewLabels(language()));
+        showBackground(background);
+    }
     nameBox_->SetFocus();
 }
 
-void EditorWindow::startScene()
+void EditorWindow::showBackground(const TgaImage& picture)
 {
-    if (!glContext_)
-        return;
-    makePreviewCurrent();
-    // A background that fails here was chosen away or refused before; the scene runs without it.
-    const wxSize size = previewCanvas_->GetClientSize();
-    scene_.initScene(size.x, size.y, settings_.BackGrndImage, settings_.Language);
-    sceneStarted_ = true;
-    requestRepaint();
+    previewCanvas_->setBackground(picture);
 }
 
-void EditorWindow::endEditor()
+PreviewState EditorWindow::previewState() const
 {
-    quitRequested_ = true;
-    Destroy();
+    PreviewState state = previewStateFor(nameBox_->text());
+    state.selectionStart = nameBox_->selectionStart();
+    state.selectionEnd = nameBox_->selectionEnd();
+    state.enableStripe = settings_.isOn(Toggle::EnableStripe);
+    state.enableTextCursor = settings_.isOn(Toggle::EnableTextCursor);
+    state.inGameLimit = settings_.isOn(Toggle::InGameLimit);
+    state.charInfo = settings_.isOn(Toggle::CharInfo);
+    if (settings_.isOn(Toggle::ShowInGameName))
+        state.serverName = serverNameIfChanged(state.name);
+    return state;
+}
+
+LanguageTable EditorWindow::language() const
+{
+    return LanguageTable(settings_.Language);
 }
 
 void EditorWindow::showLanguageMessage(std::string_view key)
 {
-    platform::showMessage(this, platform::fromLatin1(lookup(key)));
+    platform::showMessage(this, platform::fromLatin1(language().lookup(key)));
 }
 
-std::string EditorWindow::lookup(std::string_view key) const
+bool EditorWindow::askLanguageQuestion(std::string_view key)
 {
-    return LanguageTable(settings_.Language).lookup(key);
-}
-
-void EditorWindow::onNameChanged()
-{
-    // The working copy keeps the first 255 bytes of whatever the box holds.
-    const NameText name(nameBox_->boxBytes());
-    const PreviewState measured = previewStateFor(name);
-    if (measured.nameLonger)
-        platform::beep();
-    preview_.name = measured.name;
-    preview_.nameLonger = measured.nameLonger;
-    preview_.inGameLimitExceeded = measured.inGameLimitExceeded;
-    nameBox_->setNameCopy(name);
-    if (settings_.isOn(Toggle::AutoChecking))
-        checkString(*this);
-    requestRepaint();
-}
-
-void EditorWindow::makePreviewCurrent() const
-{
-    if (glContext_)
-        glContext_->SetCurrent(*previewCanvas_);
-}
-
-void EditorWindow::paintPreview()
-{
-    if (!sceneStarted_)
-        return;
-    makePreviewCurrent();
-    preview_.selectionStart = nameBox_->selectionStart();
-    preview_.selectionEnd = nameBox_->selectionEnd();
-    preview_.enableStripe = settings_.isOn(Toggle::EnableStripe);
-    preview_.enableTextCursor = settings_.isOn(Toggle::EnableTextCursor);
-    preview_.inGameLimit = settings_.isOn(Toggle::InGameLimit);
-    preview_.charInfo = settings_.isOn(Toggle::CharInfo);
-    const wxSize size = previewCanvas_->GetClientSize();
-    glimtags::paintPreview(scene_, preview_, size.x, size.y);
-    previewCanvas_->SwapBuffers();
-}
-
-void EditorWindow::selectRange(int start, int end)
-{
-    nameBox_->setSelection(start, end);
-    nameBox_->scrollCaretIntoView();
+    return platform::askYesNo(this, platform::fromLatin1(language().lookup(key)));
 }
 
 void EditorWindow::requestRepaint()
 {
     if (previewCanvas_)
-        previewCanvas_->Refresh(false);
+        previewCanvas_->requestRepaint();
 }
 
-bool EditorWindow::askYesNo(std::string_view languageKey)
+void EditorWindow::endEditor()
 {
-    return platform::askYesNo(this, platform::fromLatin1(lookup(languageKey)));
+    // While start-up runs, the window is destroyed by start() instead of being shown.
+    const bool running = IsShown();
+    ending_ = true;
+    if (running)
+        Destroy();
 }
 
-void EditorWindow::replaceName(const NameText& name)
+void EditorWindow::onNameChanged(bool undone)
 {
-    nameBox_->setText(name);
-}
-
-void EditorWindow::OnSwatch(wxCommandEvent& event)
-{
-    for (const Swatch& swatch : kSwatches)
-        if (swatch.id == event.GetId())
-            insertColourCode(*nameBox_, swatch.code);
-}
-
-void EditorWindow::OnSpecialChar(wxCommandEvent& event)
-{
-    insertSpecialByte(*nameBox_, kSpecialChars[event.GetId() - ids::FirstSpecialCharButton].byte);
+    showNameCounts(*this, nameBox_->text(), language());
+    if (!fitsSaveLimit(nameBox_->text()))
+        platform::beep();
+    // A server's cut is told when the name first reaches it, not on every later key.
+    const bool cut = serverCutsName(nameBox_->text());
+    const bool newlyCut = cut && !serverCutsName_;
+    serverCutsName_ = cut;
+    // Undoing a deletion of the check would only bring its question back.
+    if (!undone && settings_.isOn(Toggle::AutoChecking)) {
+        NameCheck check(*this);
+        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut});
+    }
+    requestRepaint();
 }
 
 } // namespace glimtags

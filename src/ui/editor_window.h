@@ -1,32 +1,33 @@
 #pragma once
 
 #include "core/app_settings.h"
-#include "core/name_script.h"
-#include "core/string_check.h"
 #include "render/preview_paint.h"
-#include "render/preview_view.h"
+#include "render/tga_image.h"
 
 #include <wx/frame.h>
-#include <wx/panel.h>
 
-#include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
-class wxGLContext;
 class wxMenuBar;
-class wxStaticText;
 class wxStaticBox;
+class wxStaticText;
 
 namespace glimtags {
 
-class ColourSwatch;
+class EditCommands;
+class FileCommands;
+class FontSheets;
+class LanguageTable;
 class NameBox;
+class OptionCommands;
+class Palette;
 class PreviewCanvas;
 
-// The editor's one window: the name box, the palettes, the live preview, the menus and
-// the toolbar, and the commands behind them.
-class EditorWindow : public wxFrame, public CheckHost {
+// The editor's one window: it lays out the name box, the palette and the preview,
+// attaches the menus and the toolbar, and wires them to the commands.
+class EditorWindow : public wxFrame {
 public:
     static constexpr int kPreviewWidth = 576;
     static constexpr int kPreviewHeight = 228;
@@ -38,83 +39,52 @@ public:
     // Ends the editor at once when start-up asked for that (a new language was chosen).
     void start();
 
-    // CheckHost: the string check works on the name through the window.
-    NameText currentName() const override { return preview_.name; }
-    void selectRange(int start, int end) override;
-    void requestRepaint() override;
-    bool askYesNo(std::string_view languageKey) override;
-    void replaceName(const NameText& name) override;
-
+    AppSettings& settings() { return settings_; }
+    SettingsStore& store() { return store_; }
     NameBox& nameBox() { return *nameBox_; }
     PreviewCanvas* previewCanvas() { return previewCanvas_; }
-    const AppSettings& settings() const { return settings_; }
-    bool nameLonger() const { return preview_.nameLonger; }
-    bool inGameLimitExceeded() const { return preview_.inGameLimitExceeded; }
-    bool previewReady() const { return sceneStarted_; }
-    void makePreviewCurrent() const;
+    wxMenuBar& menus() { return *menuBar_; }
+    // What the preview shows now: the name, its limits, the selection and the options.
+    PreviewState previewState() const;
+
+    LanguageTable language() const;
+    void showLanguageMessage(std::string_view key);
+    // What a command did, in the status bar.
+    void showStatus(const wxString& text);
+    // Reads a script file into the name as File > Open does; false when it cannot be read.
+    bool openScript(const std::string& path);
+    // A Yes/No question with the language text; true only for Yes.
+    bool askLanguageQuestion(std::string_view key);
+    void requestRepaint();
+    // The preview's new background; a picture without pixels leaves none.
+    void showBackground(const TgaImage& picture);
+    FontSheets& fonts() { return *fonts_; }
+    Palette& palette() { return *palette_; }
+    // Ends the editor: at once while it runs, or instead of showing it while it starts.
+    void endEditor();
+    bool ending() const { return ending_; }
 
 private:
     void createControls();
-    bool createPreview();
-    void createPalette();
-    void bindCommands();
     void askFirstRunQuestions();
-    void onNameChanged();
-    void paintPreview();
-    void startScene();
-    std::string lookup(std::string_view key) const;
-    void showLanguageMessage(std::string_view key);
-    void endEditor();
-
-    // Option commands.
-    void OnToggle(wxCommandEvent& event);
-    void OnCheckString(wxCommandEvent& event);
-    void OnSetBackground(wxCommandEvent& event);
-    void OnSetLanguage(wxCommandEvent& event);
-    void OnGamePath(wxCommandEvent& event);
-    void setLanguage();
-    void setBackgroundAtStart();
-    bool askGamePath(const std::string& initialPath);
-    static bool backgroundLoads(const std::string& path);
-
-    // File commands.
-    void OnNew(wxCommandEvent& event);
-    void OnOpen(wxCommandEvent& event);
-    void OnSaveAsUser(wxCommandEvent& event);
-    void OnSaveAsHost(wxCommandEvent& event);
-    void OnMerge(wxCommandEvent& event);
-    void OnExit(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
-    void saveScript(NameType type);
-    // Shows why a name with a double quote is not written; true when it holds one.
-    bool refuseQuotedName();
-    // The Exit question; true when the editor may end.
-    bool mayEnd();
-
-    // Help commands.
-    void OnHelpContents(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
-    void OnOnlineCentre(wxCommandEvent& event);
-    void OnUpdate(wxCommandEvent& event);
-
-    void OnSwatch(wxCommandEvent& event);
-    void OnSpecialChar(wxCommandEvent& event);
+    void onNameChanged(bool undone);
 
     SettingsStore& store_;
     AppSettings settings_;
-    PreviewState preview_;
-    bool quitRequested_ = false;
+    std::unique_ptr<FontSheets> fonts_;
+    bool ending_ = false;
+    // Whether a server would cut the name last checked, so that the cut is told once.
+    bool serverCutsName_ = false;
 
-    wxPanel* panel_ = nullptr;
     wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;
     wxStaticBox* specialCharsGroup_ = nullptr;
     NameBox* nameBox_ = nullptr;
     PreviewCanvas* previewCanvas_ = nullptr;
-    std::array<ColourSwatch*, 8> swatches_{};
-    std::unique_ptr<wxGLContext> glContext_;
-    PreviewView scene_;
-    bool sceneStarted_ = false;
+    std::unique_ptr<Palette> palette_;
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<EditCommands> editCommands_;
+    std::unique_ptr<OptionCommands> optionCommands_;
 };
 
 } // namespace glimtags

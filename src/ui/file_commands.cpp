@@ -1,20 +1,23 @@
-// The File menu: New, Open, the two saves, the merge into the game configuration, Exit.
-#include "ui/editor_window.h"
+#include "ui/file_commands.h"
 
+#include "core/language_table.h"
+#include "core/message_format.h"
 #include "dialogs/merge_as_dialog.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/name_files.h"
 #include "platform/text_encoding.h"
+#include "ui/control_ids.h"
+#include "ui/editor_window.h"
 #include "ui/name_box.h"
+#include "ui/recent_files.h"
 
+#include <wx/menu.h>
+
+#include <filesystem>
 
 namespace glimtags {
-
 namespace {
-
-// The filters keep their trailing separator out of the dialog.
-constexpr const char* kOpenFilter = "UserName Script File (*.name)|*.name|HostName Script File (*.host)|*.host";
 
 wxString writeFailure(const std::string& path, const std::string& reason)
 {
@@ -23,118 +26,172 @@ wxString writeFailure(const std::string& path, const std::string& reason)
 
 } // namespace
 
-void EditorWindow::OnNew(wxCommandEvent&)
+FileCommands::FileCommands(EditorWindow& window)
+    : window_(window)
 {
-    if (nameBox_->boxBytes().empty() || !askYesNo("MESSAGE_NAMEWILLBEDELETED"))
-        return;
-    replaceName(NameText());
+    // A toolbar button runs exactly what its menu twin runs.
+    const auto bindBoth = [this](auto handler, int menuId, int toolId) {
+        window_.Bind(wxEVT_MENU, handler, this, menuId);
+        window_.Bind(wxEVT_MENU, handler, this, toolId);
+    };
+    bindBoth(&FileCommands::OnNew, ids::MenuNew, ids::ToolNew);
+    bindBoth(&FileCommands::OnOpen, ids::MenuOpen, ids::ToolOpen);
+    bindBoth(&FileCommands::OnMerge, ids::MenuMerge, ids::ToolMerge);
+    bindBoth(&FileCommands::OnSaveAsUser, ids::MenuSaveAsUser, ids::ToolSaveAsUser);
+    bindBoth(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost, ids::ToolSaveAsHost);
+    bindBoth(&FileCommands::OnExit, ids::MenuExit, ids::ToolExit);
+    window_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
+    window_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
+                 ids::FirstRecentFile + RecentFiles::kCount - 1);
 }
 
-void EditorWindow::OnOpen(wxCommandEvent&)
+FileCommands::~FileCommands() = default;
+
+void FileCommands::showRecentFiles()
 {
-    const std::optional<std::string> chosen =
-        platform::chooseFileToOpen(this, {kOpenFilter, settings_.q3Path, kScriptInitialFileName});
-    if (!chosen)
+    recentFiles_ = std::make_unique<RecentFiles>(window_.store(),
+                                                 *window_.menus().FindItem(ids::RecentFilesMenu)->GetSubMenu());
+}
+
+void FileCommands::OnNew(wxCommandEvent&)
+{
+    if (window_.nameBox().boxBytes().empty() || !window_.askLanguageQuestion("MESSAGE_NAMEWILLBEDELETED"))
         return;
-    const std::optional<NameType> type = openedScriptType(*chosen);
+    window_.nameBox().setText(NameText());
+}
+
+void FileCommands::OnOpen(wxCommandEvent&)
+{
+    const std::optional<std::string> chosen = platform::chooseFileToOpen(
+        &window_, {kScriptOpenFilter, window_.settings().q3Path, kScriptInitialFileName});
+    if (chosen)
+        openScript(*chosen);
+}
+
+bool FileCommands::openScript(const std::string& path)
+{
+    const std::optional<NameType> type = openedScriptType(path);
     if (!type)
-        return;
-    const std::optional<NameText> name = readNameScript(*chosen, *type);
+        return true;
+    const std::optional<NameText> name = readNameScript(path, *type);
     if (!name) {
         // The name being edited stays; only the file is refused.
-        platform::showMessage(this, "Unable to open the file '" + platform::fromFileSystem(*chosen) + "'!");
-        return;
+        platform::showMessage(&window_, "Unable to open the file '" + platform::fromFileSystem(path) + "'!");
+        return false;
     }
-    replaceName(*name);
-    requestRepaint();
+    window_.nameBox().setText(withoutWhiteEnding(*name, window_.settings().isOn(Toggle::EndColorWhite)));
+    window_.requestRepaint();
+    // A path named on the command line is relative to a folder the next start may not share.
+    if (recentFiles_)
+        recentFiles_->add(std::filesystem::absolute(path).string());
+    return true;
 }
 
-void EditorWindow::OnSaveAsUser(wxCommandEvent&)
+void FileCommands::OnRecentFile(wxCommandEvent& event)
+{
+    const std::string path = recentFiles_->path(event.GetId());
+    if (!std::filesystem::is_regular_file(path)) {
+        platform::showMessage(
+            &window_, platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
+        recentFiles_->remove(path);
+        return;
+    }
+    if (!openScript(path))
+        recentFiles_->remove(path);
+}
+
+void FileCommands::OnSaveAsUser(wxCommandEvent&)
 {
     saveScript(NameType::User);
 }
 
-void EditorWindow::OnSaveAsHost(wxCommandEvent&)
+void FileCommands::OnSaveAsHost(wxCommandEvent&)
 {
     saveScript(NameType::Host);
 }
 
-bool EditorWindow::refuseQuotedName()
+bool FileCommands::refuseQuotedName()
 {
-    if (!holdsQuote(preview_.name))
+    if (!holdsQuote(window_.nameBox().text()))
         return false;
-    showLanguageMessage("MESSAGE_NAMEHOLDSQUOTE");
+    window_.showLanguageMessage("MESSAGE_NAMEHOLDSQUOTE");
     return true;
 }
 
-void EditorWindow::saveScript(NameType type)
+void FileCommands::saveScript(NameType type)
 {
-    if (limitLength(preview_.name) > kSaveLimit) {
-        showLanguageMessage("MESSAGE_NAMELONGER");
+    if (!fitsSaveLimit(window_.nameBox().text())) {
+        window_.showLanguageMessage("MESSAGE_NAMELONGER");
         return;
     }
     if (refuseQuotedName())
         return;
-    const std::optional<std::string> chosen =
-        platform::chooseFileToSave(this, {saveFilter(type), settings_.q3Path, kScriptInitialFileName});
+    const std::optional<std::string> chosen = platform::chooseFileToSave(
+        &window_, {saveFilter(type), window_.settings().q3Path, kScriptInitialFileName});
     if (!chosen)
         return;
-    const platform::ScriptSaveResult saved =
-        platform::saveNameScript(type, *chosen, preview_.name, settings_.isOn(Toggle::EndColorWhite));
+    const platform::ScriptSaveResult saved = platform::saveNameScript(
+        type, *chosen, window_.nameBox().text(), window_.settings().isOn(Toggle::EndColorWhite));
     if (!saved.written) {
-        platform::showMessage(this, writeFailure(saved.path, saved.written.error));
+        platform::showMessage(&window_, writeFailure(saved.path, saved.written.error));
         return;
     }
-    platform::showMessage(this,
-                          platform::fromLatin1(lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
+    if (recentFiles_)
+        recentFiles_->add(saved.path);
+    platform::showMessage(&window_,
+                          platform::fromLatin1(window_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
                               platform::fromFileSystem(saved.shownName),
                           platform::MessageIcon::Information);
 }
 
-void EditorWindow::OnMerge(wxCommandEvent&)
+void FileCommands::OnMerge(wxCommandEvent&)
 {
     if (refuseQuotedName())
         return;
-    MergeAsDialog dialog(this, settings_.Language);
+    MergeAsDialog dialog(&window_, window_.settings().Language);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    const platform::MergeResult result = platform::mergeNameIntoGameConfig(
-        settings_.q3Path, dialog.nameType(), preview_.name, settings_.isOn(Toggle::EndColorWhite));
+    const platform::MergeResult result =
+        platform::mergeNameIntoGameConfig(window_.settings().q3Path, dialog.nameType(), window_.nameBox().text(),
+                                          window_.settings().isOn(Toggle::EndColorWhite));
     switch (result.outcome) {
     case platform::MergeOutcome::Merged:
+        window_.showStatus(platform::textWithPath(
+            formatMessage(window_.language().lookup("STATUS_MERGED"), {window_.settings().q3Path}),
+            window_.settings().q3Path));
         break;
     case platform::MergeOutcome::ConfigurationUnreadable:
-        platform::showMessage(this, "Unable to find q3Config.cfg!");
+        platform::showMessage(&window_, "Unable to find q3Config.cfg!");
         break;
     case platform::MergeOutcome::BackupFailed:
-        platform::showMessage(this, writeFailure(result.failedPath, result.error) +
-                                        "\nq3config.cfg has been left as it was.");
+        platform::showMessage(&window_, writeFailure(result.failedPath, result.error) +
+                                            "\nq3config.cfg has been left as it was.");
         break;
     case platform::MergeOutcome::WriteFailed:
-        platform::showMessage(this, writeFailure(result.failedPath, result.error));
+        platform::showMessage(&window_, writeFailure(result.failedPath, result.error));
         break;
     }
 }
 
-bool EditorWindow::mayEnd()
+bool FileCommands::mayEnd()
 {
-    return nameBox_->boxBytes().empty() || askYesNo("MESSAGE_NAMEWILLBELOST");
+    return window_.nameBox().boxBytes().empty() || window_.askLanguageQuestion("MESSAGE_NAMEWILLBELOST");
 }
 
-void EditorWindow::OnExit(wxCommandEvent&)
+void FileCommands::OnExit(wxCommandEvent&)
 {
     if (mayEnd())
-        endEditor();
+        window_.endEditor();
 }
 
-void EditorWindow::OnCloseWindow(wxCloseEvent& event)
+void FileCommands::OnCloseWindow(wxCloseEvent& event)
 {
     // The window manager's close runs Exit, question included.
     if (event.CanVeto() && !mayEnd()) {
         event.Veto();
         return;
     }
-    endEditor();
+    window_.endEditor();
 }
 
 } // namespace glimtags

@@ -1,21 +1,27 @@
 #include "ui/glimtags_app.h"
 
+#include "core/data_files.h"
 #include "core/language_table.h"
 #include "platform/menu_ids.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
+#include "platform/user_folders.h"
 #include "ui/editor_window.h"
 #include "ui/settings_failure_notice.h"
 
 #include <wx/image.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace glimtags {
 
 bool GlimtagsApp::OnInit()
 {
     wxInitAllImageHandlers();
+    // Bare file names are looked for beside the start folder too, so that the editor
+    // starts from any folder.
+    setDataFolders(dataFolders(std::filesystem::current_path().string(), platform::programPath()));
     platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));
@@ -27,6 +33,10 @@ bool GlimtagsApp::OnInit()
     auto* window = new EditorWindow(*settings_);
     SetTopWindow(window);
     window->start();
+    // A script named on the command line, as a desktop passes a double-clicked file,
+    // opens as File > Open would open it.
+    if (argc > 1 && !window->ending())
+        window->openScript(platform::toFileSystem(argv[1]));
     return true;
 }
 

@@ -11,16 +11,14 @@ constexpr int kCellsPerRow = 16;
 constexpr unsigned char kTile[3] = {0x20, 0x24, 0x2a};
 } // namespace
 
-GlyphPictures::GlyphPictures(const std::string& fontPath)
+GlyphPictures::GlyphPictures(const TgaImage& sheet)
 {
-    TgaImage sheet;
-    sheet.clear();
-    if (!sheet.load(fontPath) || sheet.width != sheet.height || sheet.width < kCellsPerRow)
+    if (sheet.pixels.empty() || sheet.width != sheet.height || sheet.width < kCellsPerRow)
         return;
     cellSize_ = sheet.width / kCellsPerRow;
     bytesPerPixel_ = sheet.bitsPerPixel / 8;
     sheetWidth_ = sheet.width;
-    pixels_ = std::move(sheet.pixels);
+    pixels_ = sheet.pixels;
 }
 
 wxBitmap GlyphPictures::picture(unsigned char byte, int size) const

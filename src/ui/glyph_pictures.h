@@ -2,16 +2,17 @@
 
 #include <wx/bitmap.h>
 
-#include <string>
 #include <vector>
 
 namespace glimtags {
 
+struct TgaImage;
+
 // The glyphs of the font sheet as small pictures: white glyphs on a dark tile, as the
-// game shows them. An empty bitmap when the sheet cannot be read.
+// game shows them. An empty bitmap when the sheet has no picture of 16 x 16 cells.
 class GlyphPictures {
 public:
-    explicit GlyphPictures(const std::string& fontPath);
+    explicit GlyphPictures(const TgaImage& sheet);
 
     wxBitmap picture(unsigned char byte, int size) const;
 

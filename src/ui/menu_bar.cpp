@@ -1,6 +1,7 @@
 #include "ui/menu_bar.h"
 
 #include "core/language_table.h"
+#include "dialogs/help_commands.h"
 #include "embedded_resources.h"
 #include "platform/embedded_picture.h"
 #include "platform/text_encoding.h"
@@ -24,10 +25,13 @@ constexpr ToggleItem kToggleItems[] = {
     {Toggle::EnableStripe, ids::MenuStripe},   {Toggle::EnableTextCursor, ids::MenuTextCursor},
     {Toggle::CharInfo, ids::MenuCharInfo},     {Toggle::InGameLimit, ids::MenuLimitGuide},
     {Toggle::EndColorWhite, ids::MenuEndsWhite}, {Toggle::AutoChecking, ids::MenuAutoCheck},
+    {Toggle::ShowInGameName, ids::MenuShowInGameName}, {Toggle::CheckGameRules, ids::MenuCheckGameRules},
+    {Toggle::UseGameFont, ids::MenuUseGameFont},
 };
 
-// Where a language text goes: a menu title by position, an item by id, or a label.
-enum class Target { MenuTitle, MenuItem, NameLabel, SpecialCharsGroup };
+// Where a language text goes: a menu title by position, an item by id, a label, or
+// the tooltip of a toolbar button that has no fixed English one.
+enum class Target { MenuTitle, MenuItem, NameLabel, SpecialCharsGroup, ToolTip };
 
 struct LocalisedText {
     const char* key;
@@ -43,7 +47,21 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"FILE_SAVEASUSER", Target::MenuItem, ids::MenuSaveAsUser},
     {"FILE_SAVEASHOST", Target::MenuItem, ids::MenuSaveAsHost},
     {"FILE_EXIT", Target::MenuItem, ids::MenuExit},
-    {"OPTIONS", Target::MenuTitle, 1},
+    {"FILE_RECENT", Target::MenuItem, ids::RecentFilesMenu},
+    {"EDIT_MENU", Target::MenuTitle, 1},
+    {"EDIT_UNDO", Target::MenuItem, ids::MenuUndo},
+    {"EDIT_REDO", Target::MenuItem, ids::MenuRedo},
+    {"EDIT_CUT", Target::MenuItem, ids::MenuCut},
+    {"EDIT_COPY", Target::MenuItem, ids::MenuCopy},
+    {"EDIT_PASTE", Target::MenuItem, ids::MenuPaste},
+    {"EDIT_SELECTALL", Target::MenuItem, ids::MenuSelectAll},
+    {"EDIT_COPYCOMMAND", Target::MenuItem, ids::MenuCopyCommand},
+    {"EDIT_COPYHOSTCOMMAND", Target::MenuItem, ids::MenuCopyHostCommand},
+    {"EDIT_REMOVECODES", Target::MenuItem, ids::MenuRemoveCodes},
+    {"EDIT_RAINBOW", Target::MenuItem, ids::MenuRainbow},
+    {"EDIT_UNDO", Target::ToolTip, ids::ToolUndo},
+    {"EDIT_REDO", Target::ToolTip, ids::ToolRedo},
+    {"OPTIONS", Target::MenuTitle, 2},
     {"OPTIONS_STRIPE", Target::MenuItem, ids::MenuStripe},
     {"OPTIONS_TEXTCURSOR", Target::MenuItem, ids::MenuTextCursor},
     {"OPTIONS_CHARINFO", Target::MenuItem, ids::MenuCharInfo},
@@ -51,10 +69,13 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"OPTIONS_ENDSWHITE", Target::MenuItem, ids::MenuEndsWhite},
     {"OPTIONS_CHECKSTR", Target::MenuItem, ids::MenuCheckString},
     {"OPTIONS_AUTOCHECK", Target::MenuItem, ids::MenuAutoCheck},
+    {"OPTIONS_GAMERULES", Target::MenuItem, ids::MenuCheckGameRules},
+    {"OPTIONS_SHOWINGAMENAME", Target::MenuItem, ids::MenuShowInGameName},
+    {"OPTIONS_GAMEFONT", Target::MenuItem, ids::MenuUseGameFont},
     {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
     {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
     {"OPTIONS_SETBKGRND", Target::MenuItem, ids::MenuSetBackground},
-    {"HELP", Target::MenuTitle, 2},
+    {"HELP", Target::MenuTitle, 3},
     {"HELP_CONTENTS", Target::MenuItem, ids::MenuContents},
     {"HELP_ABOUT", Target::MenuItem, ids::MenuAbout},
     {"HELP_UPDATE", Target::MenuItem, ids::MenuUpdate},
@@ -66,20 +87,31 @@ constexpr LocalisedText kLocalisedTexts[] = {
 struct ToolButton {
     int id;
     const char* tooltip;
+    int picture; // in the strip
 };
 
-// Pictures of the strip in button order; 0 stands for a separator.
+// Left to right; id 0 stands for a separator.
 constexpr ToolButton kToolButtons[] = {
-    {ids::ToolNew, "New Glimtag"},
-    {ids::ToolOpen, "Open Glimtag..."},
-    {ids::ToolMerge, "Merge Glimtag with q3Config..."},
-    {ids::ToolSaveAsUser, "Save Glimtag as UserName..."},
-    {ids::ToolSaveAsHost, "Save Glimtag as HostName..."},
-    {0, nullptr},
-    {ids::ToolCheckString, "Check String"},
-    {0, nullptr},
-    {ids::ToolExit, "Exit"},
+    {ids::ToolNew, "New Glimtag", 0},
+    {ids::ToolOpen, "Open Glimtag...", 1},
+    {ids::ToolMerge, "Merge Glimtag with q3Config...", 2},
+    {ids::ToolSaveAsUser, "Save Glimtag as UserName...", 3},
+    {ids::ToolSaveAsHost, "Save Glimtag as HostName...", 4},
+    {0, nullptr, 0},
+    {ids::ToolUndo, "Undo", 7},
+    {ids::ToolRedo, "Redo", 8},
+    {0, nullptr, 0},
+    {ids::ToolCheckString, "Check String", 5},
+    {0, nullptr, 0},
+    {ids::ToolExit, "Exit", 6},
 };
+
+// A menu text keeps the keys its built-in text names after a tab.
+wxString withKeys(const wxString& text, const wxString& builtIn)
+{
+    const wxString keys = builtIn.AfterFirst('\t');
+    return keys.empty() ? text : text + '\t' + keys;
+}
 
 constexpr int kToolWidth = 18;
 constexpr int kToolHeight = 17;
@@ -92,12 +124,28 @@ wxMenuBar* createMenuBar()
     file->Append(ids::MenuNew, "&New");
     file->AppendSeparator();
     file->Append(ids::MenuOpen, "&Open...");
+    file->Append(ids::RecentFilesMenu, "&Recent Files", new wxMenu);
     file->AppendSeparator();
     file->Append(ids::MenuMerge, "&Merge Glimtag with q3Config...");
     file->Append(ids::MenuSaveAsUser, "Save Glimtag as &UserName...");
     file->Append(ids::MenuSaveAsHost, "Save Glimtag as &HostName...");
     file->AppendSeparator();
     file->Append(ids::MenuExit, "E&xit");
+
+    auto* edit = new wxMenu;
+    edit->Append(ids::MenuUndo, "&Undo\tCtrl+Z");
+    edit->Append(ids::MenuRedo, "&Redo\tCtrl+Shift+Z");
+    edit->AppendSeparator();
+    edit->Append(ids::MenuCut, "Cu&t\tCtrl+X");
+    edit->Append(ids::MenuCopy, "&Copy\tCtrl+C");
+    edit->Append(ids::MenuPaste, "&Paste\tCtrl+V");
+    edit->Append(ids::MenuSelectAll, "Select &All\tCtrl+A");
+    edit->AppendSeparator();
+    edit->Append(ids::MenuCopyCommand, "Copy as console co&mmand");
+    edit->Append(ids::MenuCopyHostCommand, "Copy as &server console command");
+    edit->AppendSeparator();
+    edit->Append(ids::MenuRemoveCodes, "Remove colour co&des");
+    edit->Append(ids::MenuRainbow, "Rain&bow");
 
     auto* options = new wxMenu;
     options->AppendCheckItem(ids::MenuStripe, "Enable color &Stripe behind NickName");
@@ -108,6 +156,10 @@ wxMenuBar* createMenuBar()
     options->AppendSeparator();
     options->Append(ids::MenuCheckString, "&Check String");
     options->AppendCheckItem(ids::MenuAutoCheck, "&Enable AutoCheck String");
+    options->AppendCheckItem(ids::MenuCheckGameRules, "Check for the game's &rules");
+    options->AppendSeparator();
+    options->AppendCheckItem(ids::MenuShowInGameName, "Show the in-game &name");
+    options->AppendCheckItem(ids::MenuUseGameFont, "Use the game's &font");
     options->AppendSeparator();
     options->Append(ids::MenuGamePath, "Set Quake III Arena Baseq3 &path...");
     options->Append(ids::MenuLanguage, "Set Lan&guage...");
@@ -122,20 +174,27 @@ wxMenuBar* createMenuBar()
 
     auto* menuBar = new wxMenuBar;
     menuBar->Append(file, "&File");
+    menuBar->Append(edit, "&Edit");
     menuBar->Append(options, "&Options");
     menuBar->Append(help, "&Help");
     return menuBar;
 }
 
-void localiseMenuBar(wxMenuBar& menuBar, wxWindow& nameLabel, wxWindow& specialCharsGroup,
-                     const LanguageTable& language)
+void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language)
 {
+    wxMenuBar& menuBar = *frame.GetMenuBar();
     for (const LocalisedText& text : kLocalisedTexts) {
         const wxString value = platform::fromLatin1(language.lookup(text.key));
         switch (text.target) {
         case Target::MenuTitle: menuBar.SetMenuLabel(static_cast<std::size_t>(text.where), value); break;
         // wx reads an empty item text as a request for a stock text; a blank shows the same.
-        case Target::MenuItem: menuBar.SetLabel(text.where, value.empty() ? wxString(" ") : value); break;
+        case Target::MenuItem:
+            menuBar.SetLabel(text.where, withKeys(value.empty() ? wxString(" ") : value, menuBar.GetLabel(text.where)));
+            break;
+        case Target::ToolTip:
+            if (wxToolBar* tools = frame.GetToolBar())
+                tools->SetToolShortHelp(text.where, wxStripMenuCodes(value));
+            break;
         case Target::NameLabel: nameLabel.SetLabel(value); break;
         case Target::SpecialCharsGroup: specialCharsGroup.SetLabel(value); break;
         }
@@ -170,17 +229,24 @@ wxToolBar* createToolBar(wxFrame& frame)
     wxToolBar* toolBar = frame.CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
     toolBar->SetToolBitmapSize(wxSize(kToolWidth, kToolHeight));
     const wxBitmap strip = platform::embeddedPicture(embedded::toolbar_png);
-    int picture = 0;
     for (const ToolButton& button : kToolButtons) {
         if (button.id == 0) {
             toolBar->AddSeparator();
             continue;
         }
-        const wxBitmap bitmap = strip.GetSubBitmap(wxRect(picture++ * kToolWidth, 0, kToolWidth, kToolHeight));
+        const wxBitmap bitmap = strip.GetSubBitmap(wxRect(button.picture * kToolWidth, 0, kToolWidth, kToolHeight));
         toolBar->AddTool(button.id, wxString(), bitmap, button.tooltip);
     }
     toolBar->Realize();
     return toolBar;
+}
+
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile)
+{
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runHelpContents(&frame, languageFile); }, ids::MenuContents);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runAboutCommand(&frame, languageFile); }, ids::MenuAbout);
+    frame.Bind(wxEVT_MENU, [](wxCommandEvent&) { runOnlineCentre(); }, ids::MenuOnlineCentre);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runUpdateCommand(&frame, languageFile); }, ids::MenuUpdate);
 }
 
 } // namespace glimtags

@@ -3,6 +3,7 @@
 #include "core/app_settings.h"
 
 #include <optional>
+#include <string>
 
 class wxFrame;
 class wxMenuBar;
@@ -17,9 +18,12 @@ class LanguageTable;
 wxMenuBar* createMenuBar();
 
 // Replaces every menu text and the window's two labels from the language file, in
-// the order of the key table; a missing key gives an empty text.
-void localiseMenuBar(wxMenuBar& menuBar, wxWindow& nameLabel, wxWindow& specialCharsGroup,
-                     const LanguageTable& language);
+// the order of the key table; a missing key gives an empty text. The keys a menu item
+// names after a tab stay.
+void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language);
+
+// The Help items run their commands with the language file named at the time of the click.
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile);
 
 // Shows the check mark of each toggled option.
 void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
@@ -28,7 +32,7 @@ void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
 int menuItemFor(Toggle option);
 std::optional<Toggle> toggleForMenuItem(int id);
 
-// The seven buttons along the top of the window, with English tooltips.
+// The buttons along the top of the window, with the English tooltips of the fixed ones.
 wxToolBar* createToolBar(wxFrame& frame);
 
 } // namespace glimtags

@@ -65,6 +65,40 @@ void NameBox::setSelection(int start, int end)
 {
     // The caret stands at the end, as it does after the user's own selection.
     SetSelection(start, end);
+    history_.noteState(state(), true);
+}
+
+void NameBox::editAsOneStep(const std::function<void()>& edits)
+{
+    history_.noteState(state(), false);
+    history_.beginStep();
+    edits();
+    history_.endStep(state());
+}
+
+bool NameBox::undo()
+{
+    const std::optional<BoxState> state = history_.undo();
+    if (state)
+        restore(*state);
+    return state.has_value();
+}
+
+bool NameBox::redo()
+{
+    const std::optional<BoxState> state = history_.redo();
+    if (state)
+        restore(*state);
+    return state.has_value();
+}
+
+void NameBox::restore(const BoxState& state)
+{
+    quiet_ = true;
+    ChangeValue(displayText(state.name.bytes()));
+    SetSelection(state.selectionStart, state.selectionEnd);
+    quiet_ = false;
+    takeChange(true);
 }
 
 template <typename Edit>
@@ -73,7 +107,7 @@ void NameBox::editQuietly(Edit&& edit)
     quiet_ = true;
     edit();
     quiet_ = false;
-    reportChange();
+    takeChange();
 }
 
 void NameBox::replaceSelection(std::string_view bytes)
@@ -95,7 +129,12 @@ void NameBox::setText(const NameText& text)
 
 void NameBox::scrollCaretIntoView()
 {
-    ShowPosition(GetInsertionPoint());
+    // GTK scrolls an entry to its caret whenever a selection is set, while showing a
+    // position would drop the selection, and with it the bytes a question is about.
+    long from = 0;
+    long to = 0;
+    GetSelection(&from, &to);
+    SetSelection(from, to);
 }
 
 void NameBox::beep()
@@ -118,10 +157,13 @@ void NameBox::requestRepaint()
         repaintHandler_();
 }
 
-void NameBox::reportChange()
+void NameBox::takeChange(bool undone)
 {
+    name_ = NameText(boxBytes());
+    if (!undone)
+        history_.changed(state());
     if (changeHandler_)
-        changeHandler_();
+        changeHandler_(undone);
 }
 
 void NameBox::OnKeyDown(wxKeyEvent& event)
@@ -129,7 +171,13 @@ void NameBox::OnKeyDown(wxKeyEvent& event)
     // The box is the window's only control that takes the keyboard: Tab stays here.
     if (event.GetKeyCode() == WXK_TAB)
         return;
-    const CaretRuleResult result = applyCaretRule(*this, boxEventForKey(event.GetKeyCode()), event.ShiftDown(), dragging_);
+    const BoxEvent boxEvent = boxEventForKey(event.GetKeyCode());
+    history_.noteState(state(), boxEvent != BoxEvent::OtherKey);
+    const NameText before = name_;
+    const CaretRuleResult result = applyCaretRule(*this, boxEvent, event.ShiftDown(), dragging_);
+    // Delete and Backspace take a whole code in two deletions: one step.
+    if (name_ != before)
+        history_.expectJoin();
     if (result.repaint)
         requestRepaint();
     if (!result.handled)
@@ -143,6 +191,8 @@ void NameBox::OnChar(wxKeyEvent& event)
         beep();
         return;
     }
+    if (character != WXK_NONE && character >= 32 && character != WXK_DELETE)
+        history_.expectTyping();
     event.Skip();
 }
 
@@ -160,7 +210,7 @@ void NameBox::OnText(wxCommandEvent&)
         SetInsertionPoint(std::min<long>(caret, static_cast<long>(bytes.size())));
         quiet_ = false;
     }
-    reportChange();
+    takeChange();
 }
 
 void NameBox::OnLeftDown(wxMouseEvent& event)
@@ -184,6 +234,7 @@ void NameBox::OnLeftUp(wxMouseEvent& event)
     CallAfter([this] {
         applyCaretRule(*this, BoxEvent::ButtonUp, false, dragging_);
         dragging_ = false;
+        history_.noteState(state(), true);
         requestRepaint();
     });
 }

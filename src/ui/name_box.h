@@ -2,6 +2,7 @@
 
 #include "core/caret_rules.h"
 #include "core/name_edit_box.h"
+#include "ui/name_box_history.h"
 
 #include <wx/textctrl.h>
 
@@ -9,22 +10,22 @@
 
 namespace glimtags {
 
-// The name's edit box: one character per byte, the caret kept out of colour codes,
-// and every change of the text reported once to the window.
+// The name's edit box: one character per byte, the caret kept out of colour codes, and
+// every change of the text reported once to the window. It holds the one working copy
+// of the name: the first 255 bytes of what the box shows.
 class NameBox : public wxTextCtrl, public NameEditBox {
 public:
     static constexpr int kMaxTypedCharacters = 256;
 
     NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
 
-    // Called after every change of the text, whatever made it.
-    void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+    // Called after every change of the text, whatever made it; told when Undo or Redo
+    // made it.
+    void onChange(std::function<void(bool undone)> handler) { changeHandler_ = std::move(handler); }
     // Called whenever the preview must show a moved caret or selection.
     void onRepaintRequest(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
-    // The window gives the box its copy of the name after each change.
-    void setNameCopy(const NameText& name) { nameCopy_ = name; }
 
-    NameText text() const override { return nameCopy_; }
+    NameText text() const override { return name_; }
     int selectionStart() const override;
     int selectionEnd() const override;
     void setSelection(int start, int end) override;
@@ -35,6 +36,14 @@ public:
 
     // The bytes the box holds now (all of them, not only the first 255).
     std::string boxBytes() const;
+    BoxState state() const { return {name_, selectionStart(), selectionEnd()}; }
+
+    // Runs the edits of one command (a palette click, a paste) as one Undo step.
+    void editAsOneStep(const std::function<void()>& edits);
+    // Puts back the name and selection before the last step, or after the next one;
+    // false when there is none.
+    bool undo();
+    bool redo();
 
 private:
     void OnKeyDown(wxKeyEvent& event);
@@ -45,15 +54,17 @@ private:
     void OnLeftUp(wxMouseEvent& event);
 
     void requestRepaint();
-    void reportChange();
+    void takeChange(bool undone = false);
+    void restore(const BoxState& state);
     // Runs an edit of our own and reports it as one change.
     template <typename Edit>
     void editQuietly(Edit&& edit);
 
-    NameText nameCopy_;
+    NameText name_;
+    NameBoxHistory history_;
     bool dragging_ = false;
     bool quiet_ = false;
-    std::function<void()> changeHandler_;
+    std::function<void(bool undone)> changeHandler_;
     std::function<void()> repaintHandler_;
 };
 

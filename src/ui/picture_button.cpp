@@ -15,6 +15,12 @@ PictureButton::PictureButton(wxWindow* parent, int id, const wxPoint& position, 
     Bind(wxEVT_LEAVE_WINDOW, &PictureButton::OnHover, this);
 }
 
+void PictureButton::setPicture(const wxBitmap& picture)
+{
+    picture_ = picture;
+    Refresh();
+}
+
 void PictureButton::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);

@@ -10,6 +10,8 @@ class PictureButton : public ClickableBox {
 public:
     PictureButton(wxWindow* parent, int id, const wxPoint& position, const wxSize& size, const wxBitmap& picture);
 
+    void setPicture(const wxBitmap& picture);
+
 private:
     void OnPaint(wxPaintEvent& event);
     void OnHover(wxMouseEvent& event);

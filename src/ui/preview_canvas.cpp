@@ -1,10 +1,39 @@
 #include "ui/preview_canvas.h"
 
+#include "platform/gl_surface.h"
+#include "platform/message_box.h"
 #include "ui/control_ids.h"
 
 #include <wx/dcclient.h>
 
 namespace glimtags {
+
+PreviewContext::PreviewContext(wxGLCanvas* canvas)
+    : wxGLContext(canvas)
+{
+}
+
+void PreviewContext::draw(const PreviewState& state, const wxSize& size)
+{
+    paintPreview(scene_, state, size.x, size.y);
+}
+
+PreviewCanvas* PreviewCanvas::create(wxWindow* parent, const wxPoint& position, const wxSize& size)
+{
+    const auto attributes = platform::choosePreviewPixelFormat();
+    if (!attributes) {
+        platform::showMessage(parent, "No se pudo elegir un formato de pixel correcto.");
+        return nullptr;
+    }
+    auto* canvas = new PreviewCanvas(parent, *attributes, position, size);
+    canvas->context_ = std::make_unique<PreviewContext>(canvas);
+    if (!canvas->context_->IsOK()) {
+        canvas->Destroy();
+        platform::showMessage(parent, "No se pudo seleccionar el formato de pixel especificado.");
+        return nullptr;
+    }
+    return canvas;
+}
 
 PreviewCanvas::PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes, const wxPoint& position,
                              const wxSize& size)
@@ -17,12 +46,45 @@ PreviewCanvas::PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes,
     Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
 }
 
+PreviewView& PreviewCanvas::currentScene()
+{
+    context_->SetCurrent(*this);
+    return context_->scene();
+}
+
+void PreviewCanvas::startScene(const TgaImage& font, PreviewLabels labels)
+{
+    PreviewView& scene = currentScene();
+    const wxSize size = GetClientSize();
+    scene.startScene(size.x, size.y);
+    scene.setFont(font);
+    scene.setLabels(std::move(labels));
+    sceneStarted_ = true;
+    requestRepaint();
+}
+
+bool PreviewCanvas::setBackground(const TgaImage& picture)
+{
+    const bool shown = currentScene().setBackground(picture);
+    requestRepaint();
+    return shown;
+}
+
+void PreviewCanvas::setFont(const TgaImage& font)
+{
+    currentScene().setFont(font);
+    requestRepaint();
+}
+
 void PreviewCanvas::OnPaint(wxPaintEvent&)
 {
     // Required even though the paint goes through OpenGL: it validates the region.
     wxPaintDC dc(this);
-    if (painter_)
-        painter_();
+    if (!sceneStarted_ || !state_)
+        return;
+    context_->SetCurrent(*this);
+    context_->draw(state_(), GetClientSize());
+    SwapBuffers();
 }
 
 } // namespace glimtags

@@ -1,18 +1,14 @@
 #include "gui/editor_fixture.h"
 
-#include "core/language_table.h"
 #include "core/regular_file.h"
 #include "platform/beep.h"
 #include "ui/preview_canvas.h"
 
-#include <wx/utils.h>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 
 namespace glimtags::test {
 
@@ -23,7 +19,7 @@ EditorFixture::EditorFixture()
     for (const char* name : {"English.lan", "Font.TGA", "BackGrnd.TGA"})
         std::filesystem::copy_file(std::filesystem::path(GLIMTAGS_RESOURCES) / name, start.path() / name);
     inStart = std::make_unique<WorkingDirectory>(start.path());
-    store = std::make_unique<platform::SettingsFile>(settingsPath());
+    store = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
     platform::setBeepObserver([this] { ++beeps; });
 }
 
@@ -35,28 +31,32 @@ EditorFixture::~EditorFixture()
     platform::setBeepObserver(nullptr);
 }
 
-std::string EditorFixture::settingsPath() const
+std::string EditorFixture::settingsText() const
 {
-    return (home.path() / ".config" / "Quorvant" / "GLiMTaGS EDiToR.conf").string();
+    return readTextFile(platform::SettingsFile::userSettingsPath()).value_or("");
 }
-
-void EditorFixture::storeSetting(const std::string& key, int value) { store->writeInteger(key, value); }
-
-void EditorFixture::storeSetting(const std::string& key, const std::string& value) { store->writeText(key, value); }
 
 void EditorFixture::storeUsualSettings()
 {
     storeSetting("Language", "English.lan");
-    std::filesystem::create_directories(home.path() / "baseq3");
-    storeSetting("q3Path", (home.path() / "baseq3").string());
+    std::filesystem::create_directories(gameFolder());
+    storeSetting("q3Path", gameFolder());
 }
 
-bool EditorFixture::startEditorExpectingEnd()
+void EditorFixture::startEditor()
 {
     window = new EditorWindow(*store);
     windowRef = window;
     window->start();
-    return waitFor([this] { return editorEnded(); });
+    if (editorEnded())
+        return;
+    ASSERT_TRUE(waitFor([this] { return window->IsShownOnScreen() && window->previewCanvas()->sceneStarted(); }));
+    runEventsFor(100);
+    // No window manager: the keyboard follows the pointer.
+    const wxRect box = window->nameBox().GetScreenRect();
+    wxUIActionSimulator().MouseMove(box.GetRight() - 4, box.GetTop() + 6);
+    window->nameBox().SetFocus();
+    runEventsFor(50);
 }
 
 bool EditorFixture::editorEnded()
@@ -73,40 +73,11 @@ void EditorFixture::command(int id)
     runEventsFor(20);
 }
 
-std::string EditorFixture::languageFileWithout(const std::string& missingKey)
+std::string EditorFixture::keyNamedLanguageFile()
 {
-    const std::string english = *readTextFile(fileInStart("English.lan"));
-    std::string result;
-    int index = 0;
-    for (std::size_t at = 0; at < english.size();) {
-        std::size_t end = english.find('\n', at);
-        end = end == std::string::npos ? english.size() : end + 1;
-        const std::string line = english.substr(at, end - at);
-        at = end;
-        const std::size_t space = line.find(" \"");
-        if (space == std::string::npos || line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != space)
-            continue;
-        const std::string key = line.substr(0, space);
-        if (key != missingKey)
-            result += key + " \"T" + std::to_string(index) + "\"\n";
-        ++index;
-    }
-    start.write("Test.lan", result);
-    return "Test.lan";
-}
-
-void EditorFixture::startEditor()
-{
-    window = new EditorWindow(*store);
-    windowRef = window;
-    window->start();
-    ASSERT_TRUE(waitFor([this] { return window->IsShownOnScreen() && window->previewReady(); }));
-    runEventsFor(100);
-    // No window manager: the keyboard follows the pointer.
-    wxUIActionSimulator().MouseMove(window->nameBox().GetScreenRect().GetRight() - 4,
-                                    window->nameBox().GetScreenRect().GetTop() + 6);
-    window->nameBox().SetFocus();
-    runEventsFor(50);
+    const std::string english = readTextFile(start.file("English.lan")).value();
+    start.write("Keys.lan", std::regex_replace(english, std::regex("(^|\\n)([A-Z0-9_]+) \"[^\"]*\""), "$1$2 \"$2\""));
+    return "Keys.lan";
 }
 
 void EditorFixture::typeText(const std::string& text)
@@ -138,53 +109,34 @@ void EditorFixture::clickAt(wxWindow* target, wxPoint point)
     runEventsFor(80);
 }
 
-void EditorFixture::clickBetweenCharacters(int position)
+void EditorFixture::clickControl(int id)
+{
+    wxWindow* control = window->FindWindow(id);
+    ASSERT_NE(control, nullptr) << id;
+    clickAt(control, centreOf(control));
+}
+
+void EditorFixture::clickInBoxAt(int position)
 {
     NameBox& box = window->nameBox();
-    // The point on the box's text that lies closest to the given position.
     const int y = box.GetClientSize().y / 2;
-    for (int x = 0; x < box.GetClientSize().x; ++x) {
-        long hit = 0;
-        if (box.HitTest(wxPoint(x, y), &hit) != wxTE_HT_UNKNOWN && hit == position) {
-            clickAt(&box, wxPoint(x + 1, y));
-            return;
-        }
-    }
-    ADD_FAILURE() << "no point of the box lies at position " << position;
+    long hit = 0;
+    for (int x = 0; x < box.GetClientSize().x; ++x)
+        if (box.HitTest(wxPoint(x, y), &hit) != wxTE_HT_UNKNOWN && hit == position)
+            return clickAt(&box, wxPoint(x + 1, y));
+    ADD_FAILURE() << "no point of the box at position " << position;
 }
 
 void EditorFixture::setName(const std::string& bytes, int selectionStart, int selectionEnd)
 {
-    window->replaceName(NameText(bytes));
+    window->nameBox().setText(NameText(bytes));
     window->nameBox().setSelection(selectionStart, selectionEnd);
     runEventsFor(20);
 }
 
 wxImage EditorFixture::previewOnScreen()
 {
-    PreviewCanvas* canvas = window->previewCanvas();
-    canvas->Refresh(false);
-    canvas->Update();
-    runEventsFor(50);
-    // What the X server shows in the preview's window, as a person would see it.
-    Display* display = static_cast<Display*>(wxGetDisplay());
-    const wxSize size = canvas->GetClientSize();
-    XImage* shot = XGetImage(display, canvas->GetXWindow(), 0, 0, static_cast<unsigned>(size.x),
-                             static_cast<unsigned>(size.y), AllPlanes, ZPixmap);
-    wxImage image(size.x, size.y);
-    for (int y = 0; y < size.y; ++y)
-        for (int x = 0; x < size.x; ++x) {
-            const unsigned long pixel = XGetPixel(shot, x, y);
-            image.SetRGB(x, y, (pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff);
-        }
-    XDestroyImage(shot);
-    return image;
-}
-
-Rgb EditorFixture::previewPixel(int x, int y)
-{
-    const wxImage image = previewOnScreen();
-    return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
+    return screenImage(window->previewCanvas());
 }
 
 } // namespace glimtags::test

@@ -11,13 +11,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace glimtags::test {
-
-struct Rgb {
-    int red, green, blue;
-};
 
 // A real editor window over a fresh home folder and a fresh start directory that
 // holds the shipped language file, font sheet and background.
@@ -27,36 +22,36 @@ protected:
     ~EditorFixture() override;
 
     // Settings written before the window starts.
-    void storeSetting(const std::string& key, int value);
-    void storeSetting(const std::string& key, const std::string& value);
-    // Settings that spare the first-run questions.
+    void storeSetting(const std::string& key, int value) { store->writeInteger(key, value); }
+    void storeSetting(const std::string& key, const std::string& value) { store->writeText(key, value); }
+    // Settings that spare the first-run questions, the game folder in the home.
     void storeUsualSettings();
     void startEditor();
-    // Starts the editor when start-up is expected to end it; true when it ended.
-    bool startEditorExpectingEnd();
     // True when the window has been destroyed, as after Exit.
     bool editorEnded();
     // Runs a menu or toolbar command as a click on it would.
     void command(int id);
-    // Writes the start directory's language file with values of our own.
-    std::string languageFileWithout(const std::string& missingKey);
+
+    // "Keys.lan" in the start directory: the English file with every value replaced by its
+    // key, so that each text shows which key reached it.
+    std::string keyNamedLanguageFile();
 
     // Real input through the X server, into the name box.
     void typeText(const std::string& text);
     void pressKey(int keyCode, int modifiers = 0);
     void clickAt(wxWindow* window, wxPoint point);
-    void clickBetweenCharacters(int position);
+    void clickControl(int id);
+    // A click into the name box's text that leaves the caret at the position.
+    void clickInBoxAt(int position);
 
     std::string boxBytes() const { return window->nameBox().boxBytes(); }
     int caret() const { return window->nameBox().selectionStart(); }
     void setName(const std::string& bytes, int selectionStart, int selectionEnd);
 
-    // The preview freshly painted, as the screen shows it.
+    // The preview freshly painted, as the X server shows it.
     wxImage previewOnScreen();
-    Rgb previewPixel(int x, int y);
-
-    std::string settingsPath() const;
-    std::string fileInStart(const std::string& name) const { return start.file(name); }
+    std::string settingsText() const;
+    std::string gameFolder() const { return (home.path() / "baseq3").string(); }
 
     TempDir home;
     TempDir start;

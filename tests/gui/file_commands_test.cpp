@@ -1,26 +1,29 @@
 #include "gui/editor_fixture.h"
 
+#include "core/regular_file.h"
 #include "dialogs/merge_as_dialog.h"
-#include "platform/file_writer.h"
 #include "ui/control_ids.h"
 
-#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 using glimtags::NameType;
-using glimtags::test::EditorFixture;
+using glimtags::readRegularFile;
+using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
+using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
+namespace fs = std::filesystem;
 
-// Answers the "User or Host name?" dialog with a name type, or cancels it.
+// Answers the "User or Host name?" dialog with a name type, or cancels it, and keeps its texts.
 template <>
 class wxExpectModal<glimtags::MergeAsDialog> : public wxExpectModalBase<glimtags::MergeAsDialog> {
 public:
-    explicit wxExpectModal(NameType type, int answer = wxID_OK)
-        : type_(type), answer_(answer)
+    explicit wxExpectModal(NameType type, int answer = wxID_OK, wxString* texts = nullptr)
+        : type_(type), answer_(answer), texts_(texts)
     {
     }
 
@@ -28,6 +31,13 @@ protected:
     int OnInvoked(glimtags::MergeAsDialog* dialog) const override
     {
         EXPECT_EQ(dialog->nameType(), NameType::User) << "the dialog opens on User Name";
+        glimtags::test::expectNothingClipped(*dialog);
+        if (texts_) {
+            *texts_ = dialog->GetTitle();
+            for (const int id : {glimtags::MergeAsDialog::kGroupId, glimtags::MergeAsDialog::kUserNameId,
+                                 glimtags::MergeAsDialog::kHostNameId, int(wxID_OK), int(wxID_CANCEL)})
+                *texts_ += " " + dialog->FindWindow(id)->GetLabel();
+        }
         dialog->setNameType(type_);
         return answer_;
     }
@@ -35,19 +45,12 @@ protected:
 private:
     NameType type_;
     int answer_;
+    wxString* texts_;
 };
 
 namespace {
 
-std::string bytesOf(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-class FileCommandsTest : public EditorFixture {
+class FileCommandsTest : public glimtags::test::EditorFixture {
 protected:
     void SetUp() override
     {
@@ -56,240 +59,179 @@ protected:
         startEditor();
     }
 
-    std::filesystem::path gameFolder() const { return home.path() / "baseq3"; }
+    std::string inGame(const std::string& name) const { return (fs::path(gameFolder()) / name).string(); }
+    std::string configuration() const { return readRegularFile(inGame("q3config.cfg")).value_or("<none>"); }
 
-    // Saves the name through the menu, answering the dialog with the file name.
-    wxString save(int id, const std::string& fileName)
+    wxString merge(NameType type, int id = ids::MenuMerge)
     {
         wxString message;
-        GT_TEST_DIALOG(command(id), wxExpectModal<wxFileDialog>(wxString((gameFolder() / fileName).string())),
-                       ExpectMessage(wxID_OK, &message));
+        GT_TEST_DIALOG(command(id), wxExpectModal<glimtags::MergeAsDialog>(type), ExpectMessage(wxID_OK, &message));
         return message;
     }
-
-    void open(const std::filesystem::path& path)
-    {
-        GT_TEST_DIALOG(command(ids::MenuOpen), wxExpectModal<wxFileDialog>(wxString(path.string())));
-    }
-
-    void merge(NameType type) { GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(type)); }
-
-    void writeConfiguration(const std::string& bytes)
-    {
-        std::ofstream(gameFolder() / "q3config.cfg", std::ios::binary) << bytes;
-    }
-    std::string configuration() const { return bytesOf(gameFolder() / "q3config.cfg"); }
 };
 
 } // namespace
 
-TEST_F(FileCommandsTest, SavedScriptHoldsTheSetaLineAndNoLineEnd)
+TEST_F(FileCommandsTest, SaveWritesTheScriptChosenInTheGameFolder)
 {
-    setName("Player", 6, 6);
-    const wxString message = save(ids::MenuSaveAsUser, "Fred");
-    EXPECT_EQ(bytesOf(gameFolder() / "Fred.name"), "seta name \"Player^7\"");
-    EXPECT_TRUE(message.EndsWith("/exec Fred.name")) << message;
-
-    save(ids::ToolSaveAsHost, "Server");
-    EXPECT_EQ(bytesOf(gameFolder() / "Server.host"), "seta sv_hostname \"Player^7\"");
-
-    // Any extension is kept as chosen; saving over a file replaces it without a question.
-    save(ids::MenuSaveAsUser, "Fred.txt");
-    EXPECT_EQ(bytesOf(gameFolder() / "Fred.txt"), "seta name \"Player^7\"");
-    setName("Agent007", 0, 0);
-    save(ids::MenuSaveAsUser, "Fred.Name");
-    EXPECT_EQ(bytesOf(gameFolder() / "Fred.Name"), "seta name \"Agent007\"");
-    save(ids::MenuSaveAsUser, "Fred.txt");
-    EXPECT_EQ(bytesOf(gameFolder() / "Fred.txt"), "seta name \"Agent007\"");
-}
-
-TEST_F(FileCommandsTest, WhiteEndingFollowsTheOption)
-{
-    command(ids::MenuEndsWhite);
+    struct Case {
+        int id;
+        const char* fileName;
+        const char* written;
+        const char* wildcard;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {ids::MenuSaveAsUser, "Fred", "Fred.name", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
+         "seta name \"Player^7\""},
+        {ids::ToolSaveAsUser, "Fred.txt", "Fred.txt", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
+         "seta name \"Player^7\""},
+        {ids::MenuSaveAsHost, "Srv", "Srv.host", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
+         "seta sv_hostname \"Player^7\""},
+        {ids::ToolSaveAsHost, "Srv.txt", "Srv.txt", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
+         "seta sv_hostname \"Player^7\""},
+    };
     setName("Player", 0, 0);
-    save(ids::MenuSaveAsUser, "Plain");
-    EXPECT_EQ(bytesOf(gameFolder() / "Plain.name"), "seta name \"Player\"");
-    command(ids::MenuEndsWhite);
-    setName("", 0, 0);
-    save(ids::MenuSaveAsUser, "Empty");
-    EXPECT_EQ(bytesOf(gameFolder() / "Empty.name"), "seta name \"^7\"");
-    setName("end^", 0, 0);
-    save(ids::MenuSaveAsUser, "Caret");
-    EXPECT_EQ(bytesOf(gameFolder() / "Caret.name"), "seta name \"end^^7\"");
+    for (const Case& c : cases) {
+        FileDialogSeen seen;
+        wxString message;
+        GT_TEST_DIALOG(command(c.id), ExpectFileDialog(inGame(c.fileName), &seen), ExpectMessage(wxID_OK, &message));
+        EXPECT_EQ(seen.directory, gameFolder()) << c.id;
+        EXPECT_EQ(seen.fileName, "FiLeNaMe") << c.id;
+        EXPECT_EQ(seen.wildcard, c.wildcard) << c.id;
+        EXPECT_EQ(readRegularFile(inGame(c.written)), c.bytes) << c.id;
+        EXPECT_TRUE(message.EndsWith(wxString("/exec ") + c.written)) << message;
+    }
 }
 
-TEST_F(FileCommandsTest, SaveLimitIs35)
+TEST_F(FileCommandsTest, SaveRefusesWhatTheGameCannotTake)
 {
     setName(std::string(34, 'a') + "^b", 0, 0);
     wxString message;
     GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, "The name is too long!\nA name may hold at most 35 characters.");
-    EXPECT_TRUE(std::filesystem::is_empty(gameFolder()));
 
-    setName(std::string(35, 'a') + "^1", 0, 0);
-    save(ids::MenuSaveAsUser, "Long");
-    EXPECT_TRUE(std::filesystem::exists(gameFolder() / "Long.name"));
-}
+    setName("a\"b", 0, 0);
+    GT_TEST_DIALOG(command(ids::ToolSaveAsHost), ExpectMessage(wxID_OK, &message));
+    EXPECT_TRUE(message.StartsWith("This name holds a double quote")) << message;
 
-TEST_F(FileCommandsTest, UnwritableScriptIsReportedWithoutSuccess)
-{
     setName("Player", 0, 0);
-    std::ofstream(gameFolder() / "Fred.name") << "old";
-    glimtags::platform::setWriteFaultForTesting(1);
+    fs::create_directory(inGame("Fred.name"));
+    GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Fred")), ExpectMessage(wxID_OK, &message));
+    EXPECT_TRUE(message.StartsWith("Unable to write the file '" + inGame("Fred.name") + "'!")) << message;
+}
+
+TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
+{
+    fs::create_directories(gameFolder());
+    std::ofstream(inGame("X.HOST")) << "seta sv_hostname \"^1Host^7\"";
+    std::ofstream(inGame("X.txt")) << "seta name \"Other\"";
+    FileDialogSeen seen;
+    GT_TEST_DIALOG(command(ids::ToolOpen), ExpectFileDialog(inGame("X.HOST"), &seen));
+    EXPECT_EQ(boxBytes(), "^1Host") << "the ending the save added is left out";
+    EXPECT_EQ(caret(), 0);
+    EXPECT_EQ(seen.directory, gameFolder());
+    EXPECT_EQ(seen.fileName, "FiLeNaMe");
+    EXPECT_EQ(seen.wildcard, "UserName Script File (*.name)|*.name;*.name;*.NAME|"
+                             "HostName Script File (*.host)|*.host;*.host;*.HOST");
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("X.txt")));
+    EXPECT_EQ(boxBytes(), "^1Host") << "another extension does nothing";
+
+    fs::create_symlink(inGame("gone"), inGame("broken.name"));
     wxString message;
-    GT_TEST_DIALOG(command(ids::MenuSaveAsUser),
-                   wxExpectModal<wxFileDialog>(wxString((gameFolder() / "Fred").string())),
-                   ExpectMessage(wxID_OK, &message));
-    glimtags::platform::setWriteFaultForTesting(0);
-    EXPECT_TRUE(message.StartsWith("Unable to write the file '")) << message;
-    EXPECT_TRUE(message.Contains("baseq3/Fred.name")) << message;
-    EXPECT_EQ(bytesOf(gameFolder() / "Fred.name"), "old");
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("broken.name")), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, "Unable to open the file '" + inGame("broken.name") + "'!");
+    EXPECT_EQ(boxBytes(), "^1Host");
 }
 
-TEST_F(FileCommandsTest, OpenReadsByTheExtension)
+TEST_F(FileCommandsTest, NewAndExitAskOnlyForANonEmptyNameAndExitStoresNothing)
 {
-    const std::string saved = "seta sv_hostname \"^1Host^7\"";
-    std::ofstream(gameFolder() / "X.HOST") << saved;
-    open(gameFolder() / "X.HOST");
-    EXPECT_EQ(boxBytes(), "^1Host^7");
-
-    std::ofstream(gameFolder() / "Hand.name") << "name \"Foo\"";
-    open(gameFolder() / "Hand.name");
-    EXPECT_EQ(boxBytes(), "Foo");
-
-    std::ofstream(gameFolder() / "X.txt") << saved;
-    open(gameFolder() / "X.txt");
-    EXPECT_EQ(boxBytes(), "Foo") << "another extension does nothing";
-
-    std::ofstream(gameFolder() / "Long.name") << "name \"" << std::string(300, 'x') << "\"";
-    open(gameFolder() / "Long.name");
-    EXPECT_EQ(window->currentName().length(), 255);
-}
-
-TEST_F(FileCommandsTest, UnreadableScriptKeepsTheNameAndTheEditor)
-{
-    setName("Keep", 0, 0);
-    // A link to nothing: listed in the folder, but it cannot be read.
-    std::filesystem::create_symlink(gameFolder() / "gone", gameFolder() / "broken.name");
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuOpen),
-                   wxExpectModal<wxFileDialog>(wxString((gameFolder() / "broken.name").string())),
-                   ExpectMessage(wxID_OK, &message));
-    EXPECT_EQ(message, "Unable to open the file '" + (gameFolder() / "broken.name").string() + "'!");
-    EXPECT_EQ(boxBytes(), "Keep");
-    EXPECT_FALSE(editorEnded());
-}
-
-TEST_F(FileCommandsTest, NewAndExitAskOnlyForANonEmptyName)
-{
-    GT_EXPECT_NO_DIALOG(command(ids::MenuNew));
+    GT_EXPECT_NO_DIALOG(command(ids::ToolNew));
     setName("abc", 0, 0);
     GT_TEST_DIALOG(command(ids::MenuNew), ExpectMessage(wxID_NO));
     EXPECT_EQ(boxBytes(), "abc");
+    GT_TEST_DIALOG(command(ids::ToolNew), ExpectMessage(wxID_YES));
+    EXPECT_EQ(boxBytes(), "");
 
+    setName("abc", 0, 0);
     wxString question;
     GT_TEST_DIALOG(command(ids::ToolExit), ExpectMessage(wxID_NO, &question));
     EXPECT_EQ(question, "The current name has not been saved and will be lost.\nDo you want to quit anyway?");
-    EXPECT_FALSE(editorEnded());
-    // The window manager's close asks the same.
     GT_TEST_DIALOG(window->Close(), ExpectMessage(wxID_NO));
-    EXPECT_FALSE(editorEnded());
-    GT_TEST_DIALOG(command(ids::MenuExit), ExpectMessage(wxID_YES));
-    EXPECT_TRUE(editorEnded());
-}
+    EXPECT_FALSE(editorEnded()) << "the window manager's close asks the same";
 
-TEST_F(FileCommandsTest, ExitWithAnEmptyNameEndsAtOnce)
-{
+    const std::string settings = settingsText();
+    setName("", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuExit));
     EXPECT_TRUE(editorEnded());
+    EXPECT_EQ(settingsText(), settings);
 }
 
-TEST_F(FileCommandsTest, MergeReplacesTheNameLineAndKeepsABackup)
+TEST_F(FileCommandsTest, MergeReplacesTheNameLineAfterABackup)
 {
-    const std::string before = "// generated by the game\r\nseta sensitivity \"5\"\nseta name \"OldName\"\n"
-                               "seta sv_hostname \"Old Host\"\nbind x \"say hi\"";
-    writeConfiguration(before);
+    const std::string before = "seta sensitivity \"5\"\r\nseta name \"OldName\"\nseta sv_hostname \"Old\"\n";
+    std::ofstream(inGame("q3config.cfg"), std::ios::binary) << before;
+    window->settings().Language = keyNamedLanguageFile();
     setName("Player", 0, 0);
-    merge(NameType::User);
-    EXPECT_EQ(configuration(), "// generated by the game\r\nseta sensitivity \"5\"\nseta name \"Player^7\"\n"
-                               "seta sv_hostname \"Old Host\"\nbind x \"say hi\"");
-    EXPECT_EQ(bytesOf(gameFolder() / "q3config.cfg.bak"), before);
+    wxString texts;
+    GT_TEST_DIALOG(command(ids::ToolMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_OK, &texts));
+    EXPECT_EQ(texts, "MERGEASDLG_CAPTION MERGEASDLG_STATIC MERGEASDLG_RADIO1 MERGEASDLG_RADIO2 MERGEASDLG_BUTTONOK "
+                     "MERGEASDLG_BUTTONCANCEL");
+    EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Old\"\n");
+    EXPECT_EQ(readRegularFile(inGame("q3config.cfg.bak")), before);
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(0), "STATUS_MERGED") << "says what it did";
 
-    const std::string afterUser = configuration();
-    setName(std::string(40, 'h'), 0, 0);
-    merge(NameType::Host);
-    EXPECT_EQ(configuration(), "// generated by the game\r\nseta sensitivity \"5\"\nseta name \"Player^7\"\n"
-                               "seta sv_hostname \"" + std::string(40, 'h') + "^7\"\nbind x \"say hi\"");
-    EXPECT_EQ(bytesOf(gameFolder() / "q3config.cfg.bak"), afterUser) << "the backup is made afresh";
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::Host, wxID_CANCEL));
+    EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Old\"\n");
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::Host));
+    EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Player^7\"\n");
 }
 
-TEST_F(FileCommandsTest, MergeWithoutANameLineAppendsIt)
-{
-    writeConfiguration("SETA Sensitivity \"5\"");
-    setName("Player", 0, 0);
-    merge(NameType::User);
-    EXPECT_EQ(configuration(), "SETA Sensitivity \"5\"\nseta name \"Player^7\"\n");
-}
-
-TEST_F(FileCommandsTest, MergeCancelledChangesNothing)
-{
-    writeConfiguration("seta name \"Old\"\n");
-    setName("Player", 0, 0);
-    GT_TEST_DIALOG(command(ids::ToolMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_CANCEL));
-    EXPECT_EQ(configuration(), "seta name \"Old\"\n");
-    EXPECT_FALSE(std::filesystem::exists(gameFolder() / "q3config.cfg.bak"));
-}
-
-TEST_F(FileCommandsTest, MissingConfigurationIsReportedAndTheEditorGoesOn)
+TEST_F(FileCommandsTest, MergeFailuresAreReportedAndLeaveEverythingAsItWas)
 {
     setName("Player", 0, 0);
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User),
-                   ExpectMessage(wxID_OK, &message));
-    EXPECT_EQ(message, "Unable to find q3Config.cfg!");
+    EXPECT_EQ(merge(NameType::User), "Unable to find q3Config.cfg!");
     EXPECT_FALSE(editorEnded());
-    EXPECT_EQ(boxBytes(), "Player");
-}
 
-TEST_F(FileCommandsTest, FailedWriteLeavesTheConfigurationAsItWas)
-{
     const std::string before = "seta name \"Old\"\n";
-    writeConfiguration(before);
-    setName("Player", 0, 0);
-    // The first write makes the backup; the second rewrites the configuration.
-    glimtags::platform::setWriteFaultForTesting(2);
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User),
-                   ExpectMessage(wxID_OK, &message));
-    glimtags::platform::setWriteFaultForTesting(0);
-    EXPECT_EQ(configuration(), before);
-    EXPECT_TRUE(message.StartsWith("Unable to write the file '")) << message;
-    EXPECT_TRUE(message.Contains("q3config.cfg")) << message;
-    EXPECT_EQ(bytesOf(gameFolder() / "q3config.cfg.bak"), before);
-}
-
-TEST_F(FileCommandsTest, FailedBackupStopsTheMergeWithAMessage)
-{
-    const std::string before = "seta name \"Old\"\n";
-    writeConfiguration(before);
-    std::filesystem::create_directory(gameFolder() / "q3config.cfg.bak");
-    setName("Player", 0, 0);
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User),
-                   ExpectMessage(wxID_OK, &message));
-    EXPECT_EQ(configuration(), before);
+    std::ofstream(inGame("q3config.cfg"), std::ios::binary) << before;
+    fs::create_directory(inGame("q3config.cfg.bak"));
+    const wxString message = merge(NameType::User);
     EXPECT_TRUE(message.Contains("q3config.cfg.bak") && message.Contains("left as it was")) << message;
+    EXPECT_EQ(configuration(), before);
+
+    setName("a\"b", 0, 0);
+    wxString refusal;
+    GT_TEST_DIALOG(command(ids::MenuMerge), ExpectMessage(wxID_OK, &refusal));
+    EXPECT_TRUE(refusal.StartsWith("This name holds a double quote")) << refusal;
+    EXPECT_EQ(configuration(), before);
 }
 
-TEST_F(FileCommandsTest, NameWithAQuoteIsNeitherSavedNorMerged)
+TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)
 {
-    writeConfiguration("seta name \"Old\"\n");
-    setName("a\"b", 0, 0);
-    for (const int id : {ids::MenuSaveAsUser, ids::ToolSaveAsHost, ids::MenuMerge}) {
-        wxString message;
-        GT_TEST_DIALOG(command(id), ExpectMessage(wxID_OK, &message));
-        EXPECT_TRUE(message.StartsWith("This name holds a double quote")) << id << ": " << message;
+    setName("Player", 0, 0);
+    GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Fred")), ExpectMessage(wxID_OK));
+    std::ofstream(inGame("Srv.host")) << "seta sv_hostname \"Srv\"";
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("Srv.host")));
+    wxMenu* recent = window->menus().FindItem(ids::RecentFilesMenu)->GetSubMenu();
+    ASSERT_EQ(recent->GetMenuItemCount(), 2u);
+    EXPECT_TRUE(recent->FindItemByPosition(0)->GetItemLabel().Contains("Srv.host"));
+    EXPECT_NE(settingsText().find("RecentFile2=" + inGame("Fred.name")), std::string::npos);
+
+    command(ids::FirstRecentFile + 1);
+    EXPECT_EQ(boxBytes(), "Player");
+    {
+        const glimtags::test::WorkingDirectory inGameFolder(gameFolder());
+        window->openScript("Srv.host");
     }
-    EXPECT_EQ(configuration(), "seta name \"Old\"\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(gameFolder()), {}), 1);
+    EXPECT_NE(settingsText().find("RecentFile1=" + inGame("Srv.host")), std::string::npos) << "stored with its folder";
+    fs::remove(inGame("Srv.host"));
+    wxString message;
+    GT_TEST_DIALOG(command(ids::FirstRecentFile), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, inGame("Srv.host") + " no longer exists; it has been taken off the list.");
+    EXPECT_EQ(recent->GetMenuItemCount(), 1u);
+    EXPECT_EQ(settingsText().find("Srv.host"), std::string::npos);
+    fs::resize_file(inGame("Fred.name"), glimtags::kMaxReadBytes + 1);
+    GT_TEST_DIALOG(command(ids::FirstRecentFile), ExpectMessage(wxID_OK));
+    EXPECT_EQ(recent->GetMenuItemCount(), 0u) << "a file that cannot be read goes too";
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/filedlg.h>
+#include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
+#include <wx/window.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace glimtags::test {
 
@@ -31,7 +34,7 @@ protected:
 // Answers a message box and keeps its text and style.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 public:
-    ExpectMessage(int answer, wxString* text = nullptr, long* style = nullptr)
+    explicit ExpectMessage(int answer, wxString* text = nullptr, long* style = nullptr)
         : answer_(answer), text_(text), style_(style)
     {
     }
@@ -53,11 +56,73 @@ private:
     long* style_;
 };
 
+// How a file dialog was opened.
+struct FileDialogSeen {
+    wxString directory;
+    wxString fileName;
+    wxString wildcard;
+    bool parentShown = false;
+};
+
+// Answers a file dialog with a path (or cancels it when the path is empty) and keeps
+// how it was opened.
+class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
+public:
+    explicit ExpectFileDialog(std::string path, FileDialogSeen* seen = nullptr)
+        : path_(std::move(path)), seen_(seen)
+    {
+    }
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override
+    {
+        if (seen_)
+            *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard(),
+                      dialog->GetParent() && dialog->GetParent()->IsShown()};
+        if (path_.empty())
+            return wxID_CANCEL;
+        dialog->SetPath(wxString::FromUTF8(path_));
+        return wxID_OK;
+    }
+
+private:
+    std::string path_;
+    FileDialogSeen* seen_;
+};
+
 // Lets the event loop run: repaints, deferred calls and input from the simulator.
 void runEventsFor(int milliseconds);
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
+
+// What the X server shows of the window, freshly painted, as a person would see it.
+wxImage screenImage(wxWindow* window);
+
+// Every control of the window lies inside its client area at its best size at least,
+// and no two overlap.
+void expectNothingClipped(wxWindow& window);
+
+// Real input through the X server. Without a window manager the keyboard follows the
+// pointer, so a key goes to the window under it.
+inline wxPoint centreOf(wxWindow* window)
+{
+    return wxPoint(window->GetClientSize().x / 2, window->GetClientSize().y / 2);
+}
+inline void movePointer(wxWindow* window, wxPoint point)
+{
+    wxUIActionSimulator().MouseMove(window->ClientToScreen(point));
+}
+inline void clickCentre(wxWindow* window)
+{
+    movePointer(window, centreOf(window));
+    wxUIActionSimulator().MouseClick();
+}
+inline void pressKeyIn(wxWindow* window, int keyCode)
+{
+    movePointer(window, centreOf(window));
+    wxUIActionSimulator().Char(keyCode);
+}
 
 } // namespace glimtags::test
 

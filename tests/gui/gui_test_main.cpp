@@ -6,6 +6,10 @@
 #include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdlib>
 
@@ -30,6 +34,40 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
         wxMilliSleep(5);
     }
     return true;
+}
+
+wxImage screenImage(wxWindow* window)
+{
+    window->Refresh(false);
+    window->Update();
+    runEventsFor(50);
+    const wxRect rect = window->GetScreenRect();
+    Display* display = static_cast<Display*>(wxGetDisplay());
+    XImage* shot = XGetImage(display, DefaultRootWindow(display), rect.x, rect.y, static_cast<unsigned>(rect.width),
+                             static_cast<unsigned>(rect.height), AllPlanes, ZPixmap);
+    wxImage image(rect.width, rect.height);
+    for (int y = 0; y < rect.height; ++y)
+        for (int x = 0; x < rect.width; ++x) {
+            const unsigned long pixel = XGetPixel(shot, x, y);
+            image.SetRGB(x, y, (pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff);
+        }
+    XDestroyImage(shot);
+    return image;
+}
+
+void expectNothingClipped(wxWindow& window)
+{
+    const wxRect client(window.GetClientSize());
+    const wxWindowList& children = window.GetChildren();
+    for (wxWindow* child : children) {
+        const wxRect rect = child->GetRect();
+        SCOPED_TRACE(child->GetLabel().utf8_string());
+        EXPECT_TRUE(client.Contains(rect));
+        EXPECT_GE(rect.width, child->GetBestSize().x);
+        EXPECT_GE(rect.height, child->GetBestSize().y);
+        for (wxWindow* other : children)
+            EXPECT_TRUE(other == child || !rect.Intersects(other->GetRect())) << "overlaps " << other->GetLabel();
+    }
 }
 
 } // namespace glimtags::test

@@ -1,318 +1,191 @@
 #include "gui/editor_fixture.h"
 
+#include "core/data_files.h"
 #include "gui/dialog_expectations.h"
+#include "support/tga_bytes.h"
 #include "ui/control_ids.h"
-#include "ui/name_box.h"
+#include "ui/preview_canvas.h"
 #include "ui/settings_failure_notice.h"
 
-#include <wx/filedlg.h>
 #include <wx/menu.h>
-#include <wx/toolbar.h>
 
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
+using glimtags::GamePathDialog;
 using glimtags::test::EditorFixture;
+using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
+using glimtags::test::FileDialogSeen;
 namespace ids = glimtags::ids;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string fileText(const std::string& path)
-{
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Answers a file dialog and records whether the editor window was on screen then.
-class ExpectFileDialogSeeing : public wxExpectModalBase<wxFileDialog, ExpectFileDialogSeeing> {
-public:
-    ExpectFileDialogSeeing(wxString path, int answer, const wxWeakRef<glimtags::EditorWindow>* window, bool* windowShown)
-        : path_(std::move(path)), answer_(answer), window_(window), windowShown_(windowShown)
-    {
-    }
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override
-    {
-        *windowShown_ = *window_ && (*window_)->IsShown();
-        dialog->SetPath(path_);
-        return answer_;
-    }
-
-private:
-    wxString path_;
-    int answer_;
-    const wxWeakRef<glimtags::EditorWindow>* window_;
-    bool* windowShown_;
-};
-
-class OptionCommandsTest : public EditorFixture {
-protected:
-    wxMenuBar& menus() { return *window->GetMenuBar(); }
-};
+using OptionCommandsTest = EditorFixture;
 
 } // namespace
 
-TEST_F(OptionCommandsTest, BuiltInTextsWithoutALanguage)
-{
-    storeSetting("q3Path", home.path().string());
-    GT_TEST_DIALOG(startEditor(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
-    EXPECT_EQ(menus().GetMenuLabel(0), "&File");
-    EXPECT_EQ(menus().GetMenuLabel(1), "&Options");
-    EXPECT_EQ(menus().GetMenuLabel(2), "&Help");
-    EXPECT_EQ(menus().GetLabel(ids::MenuMerge), "&Merge Glimtag with q3Config...");
-    EXPECT_EQ(menus().GetLabel(ids::MenuStripe), "Enable color &Stripe behind NickName");
-    EXPECT_EQ(menus().GetLabel(ids::MenuOnlineCentre), "Quorvant Glimtags &Center OnLine...");
-    EXPECT_EQ(window->FindWindow(ids::NameLabel)->GetLabel(), "User/Host Name :");
-    EXPECT_EQ(window->settings().Language, "");
-    EXPECT_FALSE(menus().IsChecked(ids::MenuStripe));
-    for (int checked : {ids::MenuTextCursor, ids::MenuEndsWhite, ids::MenuCharInfo, ids::MenuLimitGuide,
-                        ids::MenuAutoCheck})
-        EXPECT_TRUE(menus().IsChecked(checked)) << checked;
-
-    // The toolbar's tooltips, with none over a separator.
-    wxToolBar* toolBar = window->GetToolBar();
-    ASSERT_NE(toolBar, nullptr);
-    EXPECT_EQ(toolBar->GetToolShortHelp(ids::ToolMerge), "Merge Glimtag with q3Config...");
-    EXPECT_EQ(toolBar->GetToolShortHelp(ids::ToolExit), "Exit");
-    EXPECT_EQ(toolBar->GetToolsCount(), 9u);
-    EXPECT_TRUE(toolBar->GetToolByPos(5)->IsSeparator());
-}
-
-TEST_F(OptionCommandsTest, LocalisedTextsKeepTheirCheckMarks)
-{
-    storeUsualSettings();
-    storeSetting("Language", languageFileWithout("HELP_UPDATE"));
-    storeSetting("EnableStripe", 5);
-    storeSetting("AutoChecking", 0);
-    startEditor();
-    EXPECT_EQ(menus().GetMenuLabel(0), "T1");
-    EXPECT_EQ(menus().GetLabel(ids::MenuNew), "T4");
-    EXPECT_EQ(menus().GetLabel(ids::MenuUpdate).Strip(wxString::both), "") << "a missing key gives an empty text";
-    EXPECT_EQ(menus().GetLabel(ids::MenuAbout), "T21");
-    EXPECT_EQ(menus().GetLabel(ids::MenuOnlineCentre), "T23");
-    EXPECT_EQ(window->FindWindow(ids::NameLabel)->GetLabel(), "T24");
-    EXPECT_EQ(window->FindWindow(ids::SpecialCharsGroup)->GetLabel(), "T25");
-    EXPECT_TRUE(menus().IsChecked(ids::MenuStripe)) << "a stored 5 counts as on";
-    EXPECT_FALSE(menus().IsChecked(ids::MenuAutoCheck));
-    // The toolbar stays in English.
-    EXPECT_EQ(window->GetToolBar()->GetToolShortHelp(ids::ToolNew), "New Glimtag");
-}
-
-TEST_F(OptionCommandsTest, TogglesFlipMarkAndStoreAtOnce)
+TEST_F(OptionCommandsTest, TogglesFlipTheirMarkStoreAtOnceAndRepaint)
 {
     storeUsualSettings();
     storeSetting("EnableStripe", 5);
-    startEditor();
-    command(ids::MenuStripe);
-    EXPECT_FALSE(menus().IsChecked(ids::MenuStripe));
-    EXPECT_NE(fileText(settingsPath()).find("EnableStripe=0"), std::string::npos);
-    command(ids::MenuStripe);
-    EXPECT_TRUE(menus().IsChecked(ids::MenuStripe));
-    EXPECT_NE(fileText(settingsPath()).find("EnableStripe=1"), std::string::npos);
-
-    command(ids::MenuEndsWhite);
-    EXPECT_FALSE(window->settings().isOn(glimtags::Toggle::EndColorWhite));
-    EXPECT_NE(fileText(settingsPath()).find("EndColorWhite=0"), std::string::npos);
-}
-
-TEST_F(OptionCommandsTest, StripeToggleRepaintsThePreview)
-{
-    storeUsualSettings();
     startEditor();
     setName("WWW", 0, 0);
-    const auto stripePixel = [this] { return previewPixel(8, 96); };
-    const glimtags::test::Rgb before = stripePixel();
+    const auto stripeLightness = [this] {
+        const wxImage image = previewOnScreen();
+        return image.GetRed(8, 96) + image.GetGreen(8, 96) + image.GetBlue(8, 96);
+    };
+    const int withStripe = stripeLightness();
     command(ids::MenuStripe);
-    const glimtags::test::Rgb after = stripePixel();
-    EXPECT_GT(after.red + after.green + after.blue, before.red + before.green + before.blue + 60)
-        << "the grey stripe lightens the dark background";
-}
-
-TEST_F(OptionCommandsTest, CheckStringFromMenuAndToolbar)
-{
-    storeUsualSettings();
-    storeSetting("AutoChecking", 0);
-    startEditor();
-    for (int id : {ids::MenuCheckString, ids::ToolCheckString}) {
-        setName(std::string("a\x05") + "b", 0, 0);
-        wxString question;
-        long style = 0;
-        GT_TEST_DIALOG(command(id), ExpectMessage(wxID_YES, &question, &style));
-        EXPECT_EQ(boxBytes(), "ab") << id;
-        EXPECT_EQ(question, "This character is not allowed in a name.\nDo you want to delete it?");
-        EXPECT_TRUE(style & wxICON_WARNING);
-        EXPECT_TRUE(style & wxYES_NO);
+    EXPECT_FALSE(window->menus().IsChecked(ids::MenuStripe));
+    EXPECT_NE(settingsText().find("EnableStripe=0"), std::string::npos);
+    EXPECT_LT(stripeLightness() + 60, withStripe) << "the grey stripe is gone from the preview";
+    for (const auto& [id, stored] : {std::pair{ids::MenuTextCursor, "EnableTextCursor=0\n"}, {ids::MenuCharInfo, "CharInfo=0\n"},
+                                     {ids::MenuLimitGuide, "InGameLimit=0\n"}, {ids::MenuEndsWhite, "EndColorWhite=0\n"}}) {
+        command(id);
+        EXPECT_NE(settingsText().find(stored), std::string::npos) << stored;
     }
 }
 
-TEST_F(OptionCommandsTest, AutoCheckAsksAfterEveryChange)
+TEST_F(OptionCommandsTest, CheckStringRunsFromMenuToolbarAndEveryChange)
 {
     storeUsualSettings();
     startEditor();
     GT_TEST_DIALOG(setName(std::string("x\x05") + "y", 0, 0), ExpectMessage(wxID_YES));
-    EXPECT_EQ(boxBytes(), "xy");
-    // Turning AutoCheck on asks nothing until the next change.
+    EXPECT_EQ(boxBytes(), "xy") << "AutoCheck asks after a change";
     command(ids::MenuAutoCheck);
-    setName(std::string("x\x05") + "y", 0, 0);
-    GT_EXPECT_NO_DIALOG(command(ids::MenuAutoCheck));
-    GT_TEST_DIALOG(typeText("z"), ExpectMessage(wxID_NO));
-}
-
-TEST_F(OptionCommandsTest, ToolbarButtonsRunTheirMenuTwins)
-{
-    storeUsualSettings();
-    startEditor();
-    for (int id : {ids::MenuNew, ids::ToolNew}) {
-        setName("abc", 3, 3);
+    for (const int id : {ids::MenuCheckString, ids::ToolCheckString}) {
+        GT_EXPECT_NO_DIALOG(setName(std::string("a\x05") + "b", 0, 0));
         wxString question;
         GT_TEST_DIALOG(command(id), ExpectMessage(wxID_YES, &question));
-        EXPECT_EQ(boxBytes(), "") << id;
-        EXPECT_EQ(question, "The current name will be deleted.\nDo you want to go on?");
+        EXPECT_EQ(boxBytes(), "ab") << id;
+        EXPECT_EQ(question, "This character is not allowed in a name.\nDo you want to delete it?");
     }
+    // Turning AutoCheck on asks nothing until the next change.
+    setName(std::string("a\x05") + "b", 0, 0);
+    GT_EXPECT_NO_DIALOG(command(ids::MenuAutoCheck));
 }
 
-TEST_F(OptionCommandsTest, ConfirmedLanguageAtFirstRunEndsTheEditor)
+TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguageChosen)
 {
-    std::filesystem::copy_file(std::filesystem::path(GLIMTAGS_RESOURCES) / "Deutsch.lan", start.path() / "Deutsch.lan");
-    // The language chooser comes first; a confirmed language ends the editor before the
-    // game path question and without showing the window.
-    GT_TEST_DIALOG(EXPECT_TRUE(startEditorExpectingEnd()),
-                   wxExpectModal<wxFileDialog>(wxString(fileInStart("Deutsch.lan"))), ExpectMessage(wxID_YES));
-    EXPECT_NE(fileText(settingsPath()).find("Language=Deutsch.lan"), std::string::npos);
-    EXPECT_EQ(fileText(settingsPath()).find("q3Path"), std::string::npos);
-}
-
-TEST_F(OptionCommandsTest, LanguageAnsweredNoKeepsTheOldOne)
-{
-    storeUsualSettings();
-    startEditor();
-    GT_TEST_DIALOG(command(ids::MenuLanguage), wxExpectModal<wxFileDialog>(wxString(fileInStart("Other.lan"))),
-                   ExpectMessage(wxID_NO));
-    EXPECT_FALSE(editorEnded());
-    EXPECT_EQ(window->settings().Language, "English.lan");
-}
-
-TEST_F(OptionCommandsTest, BadBackgroundAtStartBringsUpTheChooserBeforeTheWindowShows)
-{
-    storeUsualSettings();
-    storeSetting("BackGrnd Image", "missing.tga");
-    bool shownDuringChooser = true;
-    GT_TEST_DIALOG(startEditor(), ExpectFileDialogSeeing("", wxID_CANCEL, &windowRef, &shownDuringChooser));
-    EXPECT_FALSE(shownDuringChooser);
-    EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
-}
-
-TEST_F(OptionCommandsTest, UnloadableBackgroundWhileRunningKeepsTheOldOne)
-{
-    storeUsualSettings();
-    startEditor();
-    start.write("broken.tga", "not a picture");
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuSetBackground), wxExpectModal<wxFileDialog>(wxString(fileInStart("broken.tga"))),
-                   ExpectMessage(wxID_OK, &message));
-    EXPECT_TRUE(message.StartsWith("The background picture cannot be loaded."));
-    EXPECT_FALSE(editorEnded()) << "the name being edited is not thrown away";
-    EXPECT_EQ(window->settings().BackGrndImage, "BackGrnd.TGA");
-    EXPECT_EQ(fileText(settingsPath()).find("BackGrnd Image"), std::string::npos);
-}
-
-TEST_F(OptionCommandsTest, NewBackgroundIsStoredAndDrawn)
-{
-    storeUsualSettings();
-    startEditor();
-    // A plain white 2 x 2 Targa.
-    std::string white(18, '\0');
-    white[2] = 2;
-    white[12] = 2;
-    white[14] = 2;
-    white[16] = 24;
-    white += std::string(12, '\xff');
-    start.write("white.tga", white);
-    GT_TEST_DIALOG(command(ids::MenuSetBackground), wxExpectModal<wxFileDialog>(wxString(fileInStart("white.tga"))));
-    EXPECT_EQ(window->settings().BackGrndImage, fileInStart("white.tga"));
-    EXPECT_NE(fileText(settingsPath()).find("white.tga"), std::string::npos);
-    const glimtags::test::Rgb corner = previewPixel(560, 20);
-    EXPECT_GT(corner.red, 240);
-    EXPECT_GT(corner.blue, 240);
-}
-
-TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndStoresNothingWhenBothAreCancelled)
-{
-    std::filesystem::create_directories(home.path() / ".openarena" / "baseoa");
-    const std::string expectedPreset = (home.path() / ".openarena" / "baseoa").string();
-    for (int run = 0; run < 2; ++run) {
-        std::string preset;
-        GT_TEST_DIALOG(startEditor(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
-                       wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL, std::nullopt, &preset));
-        EXPECT_EQ(preset, expectedPreset) << "the existing per-user game folder is offered";
-        EXPECT_EQ(window->settings().q3Path, expectedPreset) << "and used for this run";
-        EXPECT_EQ(fileText(settingsPath()).find("q3Path"), std::string::npos);
-        EXPECT_EQ(fileText(settingsPath()).find("Language"), std::string::npos);
-        window->Destroy();
-        EXPECT_TRUE(editorEnded());
-    }
-}
-
-TEST_F(OptionCommandsTest, GamePathConfirmedAtFirstRunIsStored)
-{
-    storeSetting("Language", "English.lan");
-    const std::string chosen = (home.path() / "games" / "baseq3").string();
-    GT_TEST_DIALOG(startEditor(), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, chosen), ExpectMessage(wxID_YES));
-    EXPECT_TRUE(std::filesystem::is_directory(chosen));
-    EXPECT_EQ(window->settings().q3Path, chosen);
-    EXPECT_NE(fileText(settingsPath()).find("q3Path=" + chosen), std::string::npos);
-}
-
-TEST_F(OptionCommandsTest, GamePathCommandStoresOnOkOnly)
-{
-    storeUsualSettings();
-    startEditor();
-    const std::string before = window->settings().q3Path;
+    fs::create_directories(home.path() / ".openarena" / "baseoa");
+    const std::string preset = (home.path() / ".openarena" / "baseoa").string();
     std::string opened;
-    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
-    EXPECT_EQ(opened, before) << "the dialog opens on the current path";
-    EXPECT_EQ(window->settings().q3Path, before);
+    // Started elsewhere, the chooser opens where the language files are.
+    fs::create_directory(home.path() / "share");
+    fs::copy_file(start.file("English.lan"), home.path() / "share" / "English.lan");
+    glimtags::setDataFolders({home.file("tmp"), home.file("share")});
+    FileDialogSeen seen;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &seen),
+                   wxExpectModal<GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
+    glimtags::setDataFolders({});
+    EXPECT_EQ(seen.directory, home.file("share"));
+    EXPECT_EQ(opened, preset) << "the existing per-user game folder is offered";
+    EXPECT_EQ(window->settings().q3Path, preset) << "and used for this run";
+    EXPECT_EQ(settingsText(), "") << "nothing is stored when both are cancelled";
+    window->Destroy();
+    ASSERT_TRUE(editorEnded());
 
-    const std::string other = home.path().string();
-    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, other));
-    EXPECT_EQ(window->settings().q3Path, other);
-    EXPECT_NE(fileText(settingsPath()).find("q3Path=" + other + "\n"), std::string::npos);
+    fs::copy_file(fs::path(GLIMTAGS_RESOURCES) / "Deutsch.lan", start.path() / "Deutsch.lan");
+    wxString pathTitle;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("Deutsch.lan")),
+                   wxExpectModal<GamePathDialog>([&](GamePathDialog& dialog) {
+                       pathTitle = dialog.GetTitle();
+                       return wxID_CANCEL;
+                   }));
+    EXPECT_FALSE(editorEnded()) << "the first run goes on in the language chosen";
+    EXPECT_TRUE(window->IsShown());
+    EXPECT_EQ(window->menus().GetMenuLabel(0), "&Datei");
+    EXPECT_EQ(pathTitle, "Quake III Arena Baseq3-Pfad");
+    EXPECT_NE(settingsText().find("Language=Deutsch.lan"), std::string::npos);
 }
 
-TEST_F(OptionCommandsTest, LanguageOutsideTheStartFolderIsStoredWithItsPath)
+TEST_F(OptionCommandsTest, LanguageIsStoredSoThatTheNextStartFindsIt)
 {
     storeUsualSettings();
     startEditor();
-    const std::string elsewhere = home.write("Mine.lan", fileText(fileInStart("English.lan")));
-    GT_TEST_DIALOG(command(ids::MenuLanguage), wxExpectModal<wxFileDialog>(wxString(elsewhere)),
-                   ExpectMessage(wxID_YES));
-    EXPECT_TRUE(editorEnded());
-    EXPECT_NE(fileText(settingsPath()).find("Language=" + elsewhere), std::string::npos);
+    GT_TEST_DIALOG(command(ids::MenuLanguage), ExpectFileDialog(start.file("Other.lan")), ExpectMessage(wxID_NO));
+    EXPECT_FALSE(editorEnded()) << "No keeps the old language";
+    EXPECT_EQ(window->settings().Language, "English.lan");
 
-    // The next start reads the file where it lies; one in the start folder keeps its bare name.
-    startEditor();
-    EXPECT_EQ(window->settings().Language, elsewhere);
-    GT_TEST_DIALOG(command(ids::MenuLanguage), wxExpectModal<wxFileDialog>(wxString(fileInStart("English.lan"))),
-                   ExpectMessage(wxID_YES));
-    EXPECT_NE(fileText(settingsPath()).find("Language=English.lan\n"), std::string::npos);
+    const std::string elsewhere = home.write("Mine.lan", "CREATOR \"me\"");
+    GT_TEST_DIALOG(command(ids::MenuLanguage), ExpectFileDialog(elsewhere), ExpectMessage(wxID_YES));
+    EXPECT_TRUE(editorEnded());
+    EXPECT_NE(settingsText().find("Language=" + elsewhere + "\n"), std::string::npos)
+        << "a file outside the start folder is stored with its path";
 }
 
 TEST_F(OptionCommandsTest, UnstorableSettingsAreReportedOnceAndTheFirstRunGoesOn)
 {
     // A file where the settings folder should be: no write can succeed, even as root.
-    std::filesystem::create_directories(home.path() / ".config");
+    fs::create_directories(home.path() / ".config");
     home.write(".config/Quorvant", "in the way");
     glimtags::reportSettingsFailuresOnce(*store);
     wxString message;
-    GT_TEST_DIALOG(startEditor(), wxExpectModal<wxFileDialog>(wxString(fileInStart("English.lan"))),
-                   ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &message),
-                   wxExpectModal<glimtags::GamePathDialog>(wxID_CANCEL));
-    EXPECT_FALSE(editorEnded()) << "a language that was not stored must not end the editor";
-    EXPECT_TRUE(message.StartsWith("Unable to store the settings in '" + settingsPath() + "'!")) << message;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("English.lan")), ExpectMessage(wxID_OK, &message),
+                   wxExpectModal<GamePathDialog>(wxID_CANCEL));
+    EXPECT_FALSE(editorEnded());
+    EXPECT_EQ(window->settings().Language, "English.lan") << "the language serves this run all the same";
+    EXPECT_TRUE(message.StartsWith("Unable to store the settings in '" +
+                                   glimtags::platform::SettingsFile::userSettingsPath() + "'!"))
+        << message;
     GT_EXPECT_NO_DIALOG(command(ids::MenuStripe));
-    EXPECT_TRUE(window->settings().isOn(glimtags::Toggle::EnableStripe));
+    EXPECT_TRUE(window->settings().isOn(glimtags::Toggle::EnableStripe)) << "the option holds for this run";
+}
+
+TEST_F(OptionCommandsTest, GamePathIsAskedWithTheCurrentOneAndStoredOnOk)
+{
+    storeUsualSettings();
+    startEditor();
+    std::string opened;
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<GamePathDialog>(wxID_CANCEL, std::nullopt, &opened));
+    EXPECT_EQ(opened, gameFolder());
+    const std::string other = home.path().string();
+    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<GamePathDialog>(wxID_OK, other));
+    EXPECT_EQ(window->settings().q3Path, other);
+    EXPECT_NE(settingsText().find("q3Path=" + other + "\n"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirst)
+{
+    storeUsualSettings();
+    storeSetting("BackGrnd Image", "missing.tga");
+    FileDialogSeen chooser;
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &chooser));
+    EXPECT_FALSE(chooser.parentShown) << "the chooser comes before the window";
+    EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
+    setName("ab", 1, 1);
+    const wxImage preview = previewOnScreen();
+    int lit = 0;
+    for (int y = 180; y < 195; ++y)
+        for (int x = 10; x < 60; ++x)
+            lit += preview.GetRed(x, y) > 200 && preview.GetGreen(x, y) > 200 && preview.GetBlue(x, y) > 200;
+    EXPECT_GT(lit, 20) << "the label \"Current\" does not depend on the background";
+    EXPECT_LT(preview.GetRed(560, 20) + preview.GetBlue(560, 20), 480) << "no white sheet hides the white text";
+    window->Destroy();
+    ASSERT_TRUE(editorEnded());
+
+    start.write("broken.tga", "not a picture");
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("broken.tga")), ExpectMessage(wxID_OK));
+    EXPECT_TRUE(editorEnded()) << "a chosen picture that fails too ends the editor";
+    EXPECT_NE(settingsText().find("broken.tga"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, BackgroundWhileRunningIsDrawnOrRefused)
+{
+    storeUsualSettings();
+    startEditor();
+    start.write("broken.tga", "not a picture");
+    wxString message;
+    GT_TEST_DIALOG(command(ids::MenuSetBackground), ExpectFileDialog(start.file("broken.tga")),
+                   ExpectMessage(wxID_OK, &message));
+    EXPECT_TRUE(message.StartsWith("The background picture cannot be loaded."));
+    EXPECT_FALSE(editorEnded()) << "the name being edited is not thrown away";
+    EXPECT_EQ(settingsText().find("BackGrnd Image"), std::string::npos);
+
+    start.write("white.tga", glimtags::test::tga({.width = 2, .height = 2, .depth = 24}, std::vector<unsigned char>(12, 0xff)));
+    GT_TEST_DIALOG(command(ids::MenuSetBackground), ExpectFileDialog(start.file("white.tga")));
+    EXPECT_NE(settingsText().find("Image=" + start.file("white.tga") + "\n"), std::string::npos);
+    const wxImage preview = previewOnScreen();
+    EXPECT_GT(preview.GetRed(560, 20) + preview.GetBlue(560, 20), 480);
 }

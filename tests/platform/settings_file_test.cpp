@@ -1,108 +1,76 @@
+#include "platform/file_writer.h"
 #include "platform/settings_file.h"
 
+#include "core/regular_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <wx/init.h>
-#include <wx/utils.h>
 
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
 
-using glimtags::AppSettings;
-using glimtags::Toggle;
 using glimtags::platform::SettingsFile;
-using glimtags::test::TempDir;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string contents(const std::string& path)
-{
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 class SettingsFileTest : public ::testing::Test {
 protected:
+    void TearDown() override { glimtags::platform::setWriteFaultForTesting(0); }
+
     wxInitializer wx;
-    TempDir dir;
-    std::string path = (dir.path() / "config" / "Quorvant" / "GLiMTaGS EDiToR.conf").string();
+    glimtags::test::TempDir dir;
+    std::string path = dir.file("config/Maker/Title.conf");
 };
 
-} // namespace
-
-TEST_F(SettingsFileTest, MissingFileReadsAllDefaults)
+TEST_F(SettingsFileTest, MissingFileReadsDefaultsWithoutCreatingIt)
 {
     SettingsFile store(path);
-    AppSettings settings;
-    settings.load(store);
-    EXPECT_EQ(settings.EnableStripe, 0);
-    EXPECT_EQ(settings.AutoChecking, 1);
-    EXPECT_EQ(settings.BackGrndImage, "BackGrnd.TGA");
-    EXPECT_FALSE(std::filesystem::exists(path)) << "reading must not create the file";
+    EXPECT_EQ(store.readInteger("EnableStripe", 7), 7);
+    EXPECT_EQ(store.readText("q3Path", "none"), "none");
+    EXPECT_FALSE(fs::exists(dir.file("config")));
 }
 
+// Integers are stored as integers, texts as written: no environment expansion.
 TEST_F(SettingsFileTest, RoundTripInTheVersionGroup)
 {
+    fs::create_directories(fs::path(path).parent_path());
+    dir.write("config/Maker/Title.conf", "[other]\nCharInfo=3\n[v1.7]\nAutoChecking=5\n");
     {
         SettingsFile store(path);
-        AppSettings settings;
-        settings.load(store);
-        settings.toggle(Toggle::EnableStripe, store);
-        store.writeText("q3Path", "/home/player/.q3a/baseq3");
-        store.writeText("BackGrnd Image", "/pics/my back $HOME.tga");
-        store.writeText("Language", "Deutsch.lan");
+        EXPECT_EQ(store.readInteger("AutoChecking", 1), 5);
+        EXPECT_TRUE(store.writeInteger("EnableStripe", -2));
+        EXPECT_TRUE(store.writeText("q3Path", "/home/p/$HOME/${X} q3"));
     }
-    const std::string text = contents(path);
-    EXPECT_NE(text.find("[v1.7]"), std::string::npos) << text;
-    EXPECT_NE(text.find("EnableStripe=1"), std::string::npos) << text;
-
+    const std::string text = glimtags::readRegularFile(path).value();
+    EXPECT_NE(text.find("[v1.7]\nAutoChecking=5\nEnableStripe=-2\n"), std::string::npos) << text;
     SettingsFile reopened(path);
-    AppSettings settings;
-    settings.load(reopened);
-    EXPECT_EQ(settings.EnableStripe, 1);
-    EXPECT_EQ(settings.q3Path, "/home/player/.q3a/baseq3");
-    EXPECT_EQ(settings.BackGrndImage, "/pics/my back $HOME.tga") << "no environment expansion";
-    EXPECT_EQ(settings.Language, "Deutsch.lan");
+    EXPECT_EQ(reopened.readInteger("EnableStripe", 0), -2);
+    EXPECT_EQ(reopened.readText("q3Path", ""), "/home/p/$HOME/${X} q3");
+    EXPECT_EQ(reopened.readInteger("CharInfo", 1), 1) << "another group is not ours";
 }
 
-TEST_F(SettingsFileTest, HandWrittenIntegersCountAsOnWhenNotZero)
+TEST_F(SettingsFileTest, FailedWriteIsReportedWithTheFileAndTheReason)
 {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path) << "[v1.7]\nEnableStripe=5\nCharInfo=0\nBackGrnd Image=\n[other]\nAutoChecking=0\n";
-    SettingsFile store(path);
-    AppSettings settings;
-    settings.load(store);
-    EXPECT_TRUE(settings.isOn(Toggle::EnableStripe));
-    EXPECT_FALSE(settings.isOn(Toggle::CharInfo));
-    EXPECT_TRUE(settings.isOn(Toggle::AutoChecking)) << "other groups are not ours";
-    EXPECT_EQ(settings.BackGrndImage, "BackGrnd.TGA");
-    settings.toggle(Toggle::EnableStripe, store);
-    EXPECT_NE(contents(path).find("EnableStripe=0"), std::string::npos);
+    std::vector<std::string> reports;
+    const auto report = [&reports](const std::string& file, const std::string& reason) {
+        reports.push_back(file + ": " + reason);
+    };
+    dir.write("config", "a file where the folder belongs");
+    SettingsFile blocked(path);
+    blocked.onWriteFailure(report);
+    EXPECT_FALSE(blocked.writeInteger("EnableStripe", 1));
+    fs::remove(dir.file("config"));
+    SettingsFile failing(path);
+    failing.onWriteFailure(report);
+    glimtags::platform::setWriteFaultForTesting(1);
+    EXPECT_FALSE(failing.writeText("q3Path", "/q3"));
+    EXPECT_EQ(reports, (std::vector<std::string>{path + ": " + std::generic_category().message(ENOTDIR),
+                                                 path + ": " + std::generic_category().message(EIO)}));
 }
 
-TEST_F(SettingsFileTest, FailedWritesAreIgnored)
-{
-    // The folder cannot be made: a file stands where it should be.
-    std::ofstream((dir.path() / "config").string()) << "in the way";
-    SettingsFile store(path);
-    store.writeInteger("EnableStripe", 1);
-    store.writeText("q3Path", "/x");
-    EXPECT_FALSE(std::filesystem::is_directory(dir.path() / "config"));
-}
-
-TEST(SettingsFileLocation, FollowsXdgConfigHome)
-{
-    wxInitializer wx;
-    wxString saved;
-    const bool hadValue = wxGetEnv("XDG_CONFIG_HOME", &saved);
-    wxSetEnv("XDG_CONFIG_HOME", "/tmp/xdg-test");
-    EXPECT_EQ(SettingsFile::userSettingsPath(), "/tmp/xdg-test/Quorvant/GLiMTaGS EDiToR.conf");
-    wxUnsetEnv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsFile::userSettingsPath(),
-              std::string(wxGetHomeDir().utf8_str()) + "/.config/Quorvant/GLiMTaGS EDiToR.conf");
-    if (hadValue)
-        wxSetEnv("XDG_CONFIG_HOME", saved);
-}
+} // namespace

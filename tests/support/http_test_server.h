@@ -17,14 +17,12 @@
 namespace glimtags::test {
 
 // A web server on 127.0.0.1 at a port the system picks, run by its own thread: it
-// answers every request with one canned response, or takes the request and never
-// answers. Header-only, as the test support folder is not compiled on its own.
+// answers every request with one canned response. Header-only, as the test support
+// folder is not compiled on its own.
 class HttpTestServer {
 public:
-    enum class Behaviour { Answer, NeverAnswer };
-
-    explicit HttpTestServer(std::string response, Behaviour behaviour = Behaviour::Answer)
-        : response_(std::move(response)), behaviour_(behaviour)
+    explicit HttpTestServer(std::string response)
+        : response_(std::move(response))
     {
         listener_ = listeningSocket(port_);
         if (::pipe(stopPipe_) != 0)
@@ -69,7 +67,8 @@ public:
         return "http://127.0.0.1:" + std::to_string(port) + std::string(path);
     }
 
-private:
+    // A socket that listens on 127.0.0.1 but never accepts: the system completes the
+    // connection and nobody answers. The caller closes it.
     static int listeningSocket(int& port)
     {
         const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -84,6 +83,7 @@ private:
         return fd;
     }
 
+private:
     // Waits until the socket can be read; false once the server is asked to stop.
     bool waitFor(int fd) const
     {
@@ -97,7 +97,6 @@ private:
 
     void serve()
     {
-        std::vector<int> unanswered;
         while (waitFor(listener_)) {
             const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
             if (connection < 0)
@@ -114,10 +113,6 @@ private:
                 const std::lock_guard lock(mutex_);
                 requests_.push_back(head.substr(0, head.find("\r\n\r\n")));
             }
-            if (behaviour_ == Behaviour::NeverAnswer) {
-                unanswered.push_back(connection);
-                continue;
-            }
             for (std::size_t sent = 0; sent < response_.size();) {
                 const ssize_t written =
                     ::send(connection, response_.data() + sent, response_.size() - sent, MSG_NOSIGNAL);
@@ -127,12 +122,9 @@ private:
             }
             ::close(connection);
         }
-        for (const int connection : unanswered)
-            ::close(connection);
     }
 
     std::string response_;
-    Behaviour behaviour_;
     int port_ = 0;
     int listener_ = -1;
     int stopPipe_[2] = {-1, -1};

@@ -4,132 +4,78 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 using glimtags::AppSettings;
 using glimtags::Toggle;
 
 namespace {
 
-// An in-memory store that records the order of reads and every write.
-class MemoryStore : public glimtags::SettingsStore {
-public:
-    int readInteger(std::string_view key, int defaultValue) override
+// Keeps integer writes unless told to fail them.
+struct MemoryStore : glimtags::SettingsStore {
+    template <typename T>
+    T read(const std::map<std::string, T>& values, std::string_view key, T fallback)
     {
-        reads.emplace_back(key);
-        const auto it = integers.find(std::string(key));
-        return it == integers.end() ? defaultValue : it->second;
+        const auto it = values.find(std::string(key));
+        return it == values.end() ? fallback : it->second;
     }
-    std::string readText(std::string_view key, std::string_view defaultValue) override
+    int readInteger(std::string_view key, int fallback) override { return read(integers, key, fallback); }
+    std::string readText(std::string_view key, std::string_view fallback) override
     {
-        reads.emplace_back(key);
-        const auto it = texts.find(std::string(key));
-        return it == texts.end() ? std::string(defaultValue) : it->second;
+        return read(texts, key, std::string(fallback));
     }
     bool writeInteger(std::string_view key, int value) override
     {
-        integers[std::string(key)] = value;
-        ++writes;
-        return true;
+        if (keeps)
+            integers[std::string(key)] = value;
+        return keeps;
     }
-    bool writeText(std::string_view key, std::string_view value) override
-    {
-        texts[std::string(key)] = value;
-        ++writes;
-        return true;
-    }
+    bool writeText(std::string_view, std::string_view) override { return false; }
 
     std::map<std::string, int> integers;
     std::map<std::string, std::string> texts;
-    std::vector<std::string> reads;
-    int writes = 0;
+    bool keeps = true;
 };
 
-const std::vector<Toggle> kToggles = {Toggle::EnableStripe, Toggle::EnableTextCursor, Toggle::EndColorWhite,
-                                      Toggle::CharInfo,     Toggle::InGameLimit,      Toggle::AutoChecking};
+const Toggle kToggles[] = {Toggle::EnableStripe,   Toggle::EnableTextCursor, Toggle::EndColorWhite,
+                           Toggle::CharInfo,       Toggle::InGameLimit,      Toggle::AutoChecking,
+                           Toggle::ShowInGameName, Toggle::CheckGameRules,   Toggle::UseGameFont};
 
 } // namespace
-
-TEST(AppSettings, DefaultsFromAnEmptyStore)
-{
-    MemoryStore store;
-    AppSettings settings;
-    settings.load(store);
-    EXPECT_FALSE(settings.isOn(Toggle::EnableStripe));
-    for (Toggle on : {Toggle::EnableTextCursor, Toggle::EndColorWhite, Toggle::CharInfo, Toggle::InGameLimit,
-                      Toggle::AutoChecking})
-        EXPECT_TRUE(settings.isOn(on));
-    EXPECT_EQ(settings.q3Path, "");
-    EXPECT_EQ(settings.Language, "");
-    EXPECT_EQ(settings.BackGrndImage, "BackGrnd.TGA");
-    EXPECT_EQ(store.writes, 0);
-}
-
-TEST(AppSettings, ReadsInStartUpOrder)
-{
-    MemoryStore store;
-    AppSettings().load(store);
-    EXPECT_EQ(store.reads, (std::vector<std::string>{"EnableStripe", "EnableTextCursor", "EndColorWhite", "CharInfo",
-                                                     "q3Path", "Language", "BackGrnd Image", "InGameLimit",
-                                                     "AutoChecking"}));
-}
-
-TEST(AppSettings, StoredValuesWin)
-{
-    MemoryStore store;
-    store.integers = {{"EnableStripe", 5}, {"EnableTextCursor", 0}, {"EndColorWhite", 0},
-                      {"CharInfo", 0},     {"InGameLimit", 0},      {"AutoChecking", -1}};
-    store.texts = {{"q3Path", "/games/q3/baseq3"}, {"Language", "Deutsch.lan"}, {"BackGrnd Image", "/pics/x.tga"}};
-    AppSettings settings;
-    settings.load(store);
-    EXPECT_TRUE(settings.isOn(Toggle::EnableStripe)) << "any value but 0 counts as on";
-    EXPECT_TRUE(settings.isOn(Toggle::AutoChecking));
-    for (Toggle off : {Toggle::EnableTextCursor, Toggle::EndColorWhite, Toggle::CharInfo, Toggle::InGameLimit})
-        EXPECT_FALSE(settings.isOn(off));
-    EXPECT_EQ(settings.q3Path, "/games/q3/baseq3");
-    EXPECT_EQ(settings.Language, "Deutsch.lan");
-    EXPECT_EQ(settings.BackGrndImage, "/pics/x.tga");
-}
-
-TEST(AppSettings, EmptyBackgroundReadsAsDefaultWithoutRewriting)
-{
-    MemoryStore store;
-    store.texts["BackGrnd Image"] = "";
-    AppSettings settings;
-    settings.load(store);
-    EXPECT_EQ(settings.BackGrndImage, "BackGrnd.TGA");
-    EXPECT_EQ(store.texts["BackGrnd Image"], "");
-    EXPECT_EQ(store.writes, 0);
-}
-
-TEST(AppSettings, TogglesStoreZeroOrOneAtOnce)
-{
-    for (Toggle option : kToggles) {
-        MemoryStore store;
-        store.integers[glimtags::settingsKey(option)] = 5;
-        AppSettings settings;
-        settings.load(store);
-        EXPECT_FALSE(settings.toggle(option, store));
-        EXPECT_EQ(store.integers[glimtags::settingsKey(option)], 0);
-        EXPECT_TRUE(settings.toggle(option, store));
-        EXPECT_EQ(store.integers[glimtags::settingsKey(option)], 1);
-        EXPECT_EQ(store.writes, 2);
-        // Only the toggled option changed.
-        for (Toggle other : kToggles) {
-            if (other != option) {
-                EXPECT_EQ(settings.value(other), AppSettings{}.value(other));
-            }
-        }
-    }
-}
 
 TEST(AppSettings, LoadStartsFromDefaults)
 {
     MemoryStore store;
+    store.texts["BackGrnd Image"] = "";
     AppSettings settings;
     settings.q3Path = "/stale";
-    settings.EnableStripe = 1;
+    for (Toggle option : kToggles)
+        settings.value(option) = 7;
     settings.load(store);
+    for (Toggle option : kToggles)
+        EXPECT_EQ(settings.value(option), AppSettings{}.value(option)) << glimtags::settingsKey(option);
     EXPECT_EQ(settings.q3Path, "");
-    EXPECT_EQ(settings.EnableStripe, 0);
+    EXPECT_EQ(settings.BackGrndImage, AppSettings{}.BackGrndImage) << "an empty background reads as the default";
+    EXPECT_EQ(store.texts["BackGrnd Image"], "") << "and is not rewritten";
+}
+
+// Each option flips alone, is stored as 0 or 1 under its own key, and holds for the
+// run even when the store cannot keep it.
+TEST(AppSettings, ToggleFlipsOneOptionAndStoresItAtOnce)
+{
+    for (Toggle option : kToggles) {
+        const std::string key = glimtags::settingsKey(option);
+        MemoryStore store;
+        store.integers[key] = 5;
+        AppSettings settings;
+        settings.load(store);
+        EXPECT_FALSE(settings.toggle(option, store)) << key;
+        EXPECT_EQ(store.integers, (std::map<std::string, int>{{key, 0}}));
+        EXPECT_TRUE(settings.toggle(option, store)) << key;
+        EXPECT_EQ(store.integers[key], 1);
+        for (Toggle other : kToggles)
+            EXPECT_EQ(settings.value(other), other == option ? 1 : AppSettings{}.value(other)) << key;
+        store.keeps = false;
+        EXPECT_FALSE(settings.toggle(option, store));
+        EXPECT_FALSE(settings.isOn(option));
+    }
 }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 
 using glimtags::perUserGameFolder;
@@ -14,77 +13,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class GameFolderTest : public ::testing::Test {
-protected:
-    void makeFolder(const fs::path& relative) { fs::create_directories(home.path() / relative); }
-    void makeConfiguration(const fs::path& relative)
-    {
-        makeFolder(relative);
-        home.write((relative / "q3config.cfg").string(), "seta name \"x\"\n");
+const char* const kCandidates[] = {".q3a/baseq3", ".config/Quake3/baseq3", ".openarena/baseoa"};
+
+// A configuration wins over an earlier folder without one; without any, the first
+// folder that exists; without any folder, the first candidate, which is not made.
+// Each candidate: '-' missing, 'd' a folder, 'c' a folder with q3config.cfg,
+// 'f' a folder whose q3config.cfg is a folder too.
+TEST(GameFolder, FirstWithAConfigurationElseFirstThatExists)
+{
+    for (const auto& [states, chosen] : {std::pair{"---", 0}, {"ddc", 2}, {"dcc", 1}, {"ccc", 0}, {"--d", 2},
+                                         {"-dd", 1}, {"d-f", 0}}) {
+        const TempDir home;
+        for (int i = 0; i < 3; ++i) {
+            if (states[i] != '-')
+                fs::create_directories(home.path() / kCandidates[i]);
+            if (states[i] == 'c')
+                home.write(std::string(kCandidates[i]) + "/q3config.cfg", "seta name \"x\"\n");
+            if (states[i] == 'f')
+                fs::create_directory(home.path() / kCandidates[i] / "q3config.cfg");
+        }
+        EXPECT_EQ(perUserGameFolder(home.path().string(), ""), home.file(kCandidates[chosen])) << states;
+        EXPECT_EQ(fs::exists(home.path() / ".q3a"), states[0] != '-') << states;
     }
-    std::string expected(const fs::path& relative) const { return (home.path() / relative).string(); }
-    std::string chosen(std::string_view xdg = {}) const { return perUserGameFolder(home.path().string(), xdg); }
-
-    TempDir home;
-    const fs::path q3a = fs::path(".q3a") / "baseq3";
-    const fs::path xdgQuake3 = fs::path(".config") / "Quake3" / "baseq3";
-    const fs::path openArena = fs::path(".openarena") / "baseoa";
-};
-
-TEST_F(GameFolderTest, NothingPresentGivesTheFirstCandidate)
-{
-    EXPECT_EQ(chosen(), expected(q3a));
-    EXPECT_FALSE(fs::exists(home.path() / ".q3a"));
 }
 
-TEST_F(GameFolderTest, FolderWithAConfigurationWinsOverAnEarlierFolder)
+TEST(GameFolder, AbsoluteXdgConfigHomeReplacesDotConfig)
 {
-    makeFolder(q3a);
-    makeFolder(xdgQuake3);
-    makeConfiguration(openArena);
-    EXPECT_EQ(chosen(), expected(openArena));
-    makeConfiguration(xdgQuake3);
-    EXPECT_EQ(chosen(), expected(xdgQuake3));
-    makeConfiguration(q3a);
-    EXPECT_EQ(chosen(), expected(q3a));
-}
-
-TEST_F(GameFolderTest, WithoutAnyConfigurationTheFirstExistingFolderWins)
-{
-    makeFolder(openArena);
-    EXPECT_EQ(chosen(), expected(openArena));
-    makeFolder(xdgQuake3);
-    EXPECT_EQ(chosen(), expected(xdgQuake3));
-    makeFolder(q3a);
-    EXPECT_EQ(chosen(), expected(q3a));
-}
-
-TEST_F(GameFolderTest, ConfigurationThatIsAFolderDoesNotCount)
-{
-    makeFolder(q3a);
-    makeFolder(openArena / "q3config.cfg");
-    EXPECT_EQ(chosen(), expected(q3a));
-}
-
-TEST_F(GameFolderTest, XdgConfigHomeReplacesDotConfigWhenAbsolute)
-{
-    const fs::path custom = fs::path("custom-config") / "Quake3" / "baseq3";
-    makeConfiguration(custom);
-    makeConfiguration(xdgQuake3);
-    EXPECT_EQ(chosen((home.path() / "custom-config").string()), expected(custom));
-    // A relative value is not a usable XDG folder and counts as unset.
-    EXPECT_EQ(chosen("custom-config"), expected(xdgQuake3));
-    EXPECT_EQ(chosen(""), expected(xdgQuake3));
-}
-
-TEST_F(GameFolderTest, ResultIsAbsoluteAndNormal)
-{
-    makeFolder(openArena);
-    EXPECT_EQ(perUserGameFolder(home.path().string() + "/", ""), expected(openArena));
-    EXPECT_EQ(perUserGameFolder(home.path().string() + "//sub/..", ""), expected(openArena));
-    const glimtags::test::WorkingDirectory inHome(home.path());
-    EXPECT_EQ(perUserGameFolder(".", ""), expected(openArena));
-    EXPECT_TRUE(fs::path(perUserGameFolder("", "")).is_absolute());
+    const TempDir home;
+    for (const char* config : {"custom/Quake3/baseq3", ".config/Quake3/baseq3"}) {
+        fs::create_directories(home.path() / config);
+        home.write(std::string(config) + "/q3config.cfg", "");
+    }
+    EXPECT_EQ(perUserGameFolder(home.path().string(), home.file("custom")), home.file("custom/Quake3/baseq3"));
+    for (const char* unset : {"custom", ""})
+        EXPECT_EQ(perUserGameFolder(home.path().string(), unset), home.file(".config/Quake3/baseq3")) << unset;
 }
 
 } // namespace

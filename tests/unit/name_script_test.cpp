@@ -8,137 +8,94 @@
 
 using glimtags::NameText;
 using glimtags::NameType;
-using glimtags::test::TempDir;
 
 namespace {
 
-TEST(NameScriptBytes, SetaLineWithoutLineEnd)
-{
-    struct Case {
-        NameType type;
-        const char* name;
-        bool endColorWhite;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {NameType::User, "Player", true, "seta name \"Player^7\""},
-        {NameType::Host, "Player", true, "seta sv_hostname \"Player^7\""},
-        {NameType::User, "Player", false, "seta name \"Player\""},
-        {NameType::User, "Player^7", true, "seta name \"Player^7\""},
-        {NameType::User, "Agent007", true, "seta name \"Agent007\""},
-        {NameType::User, "", true, "seta name \"^7\""},
-        {NameType::Host, "", false, "seta sv_hostname \"\""},
-        {NameType::User, "Cut^", true, "seta name \"Cut^^7\""},
-        {NameType::User, "Cut^", false, "seta name \"Cut^\""},
-        {NameType::User, "a\"b", false, "seta name \"a\"b\""},
-        {NameType::User, "\x01\x7F\xFF", false, "seta name \"\x01\x7F\xFF\""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(glimtags::nameScriptBytes(c.type, NameText(c.name), c.endColorWhite), c.expected) << c.name;
-    EXPECT_EQ(glimtags::nameScriptBytes(NameType::User, NameText("Player"), true).size(), 20u);
-}
+constexpr NameType U = NameType::User;
+constexpr NameType H = NameType::Host;
 
-TEST(NameScriptBytes, MergeTextIsTheSameLineWithALineFeed)
+TEST(NameScript, SetaLineWithTheWhiteEndingWhereTheRuleAsksForIt)
 {
-    for (const NameType type : {NameType::User, NameType::Host})
-        for (const bool white : {false, true}) {
-            const NameText name("^1Red^7Guy");
-            EXPECT_EQ(glimtags::mergeText(type, name, white), glimtags::nameScriptBytes(type, name, white) + "\n");
-        }
-    EXPECT_EQ(glimtags::mergeText(NameType::User, NameText("Player"), true).size(), 21u);
-}
-
-TEST(ScriptSavePlan, ExtensionAppendedOnlyWhenThereIsNone)
-{
-    struct Case {
-        NameType type;
-        const char* chosen;
-        const char* path;
-        const char* shown;
+    const struct { NameType type; const char* name; bool endColorWhite; std::string expected; } cases[] = {
+        {U, "Player", true, "seta name \"Player^7\""},
+        {H, "Player", true, "seta sv_hostname \"Player^7\""},
+        {U, "Player", false, "seta name \"Player\""},
+        {U, "Player^7", true, "seta name \"Player^7\""},
+        {U, "Agent007", true, "seta name \"Agent007\""},
+        {U, "Agent7a", true, "seta name \"Agent7a^7\""},
+        {U, "Agent^7^7", true, "seta name \"Agent^7^7\""},
+        {U, "", true, "seta name \"^7\""},
+        {H, "", false, "seta sv_hostname \"\""},
+        {U, "Cut^", true, "seta name \"Cut^^7\""},
+        {U, "\x01\x7F\xFF", false, "seta name \"\x01\x7F\xFF\""},
     };
-    const Case cases[] = {
-        {NameType::User, "/games/baseq3/Fred", "/games/baseq3/Fred.name", "Fred.name"},
-        {NameType::Host, "/games/baseq3/Fred", "/games/baseq3/Fred.host", "Fred.host"},
-        {NameType::User, "/games/baseq3/Fred.txt", "/games/baseq3/Fred.txt", "Fred.txt"},
-        {NameType::User, "/games/baseq3/Fred.Name", "/games/baseq3/Fred.Name", "Fred.Name"},
-        {NameType::Host, "/games/baseq3/Fred.name", "/games/baseq3/Fred.name", "Fred.name"},
-        {NameType::User, "/games/my.folder/Fred", "/games/my.folder/Fred.name", "Fred.name"},
-        {NameType::User, "/games/baseq3/Fred.", "/games/baseq3/Fred..name", "Fred..name"},
-        {NameType::User, "Fred", "Fred.name", "Fred.name"},
-    };
-    for (const Case& c : cases) {
-        const glimtags::ScriptSavePlan plan = glimtags::planScriptSave(c.type, c.chosen);
-        EXPECT_EQ(plan.path, c.path) << c.chosen;
-        EXPECT_EQ(plan.shownName, c.shown) << c.chosen;
+    for (const auto& c : cases) {
+        const NameText name(c.name);
+        EXPECT_EQ(glimtags::nameScriptBytes(c.type, name, c.endColorWhite), c.expected) << c.name;
+        EXPECT_EQ(glimtags::mergeText(c.type, name, c.endColorWhite), c.expected + "\n") << c.name;
+        // An opened script leaves out the ending its save adds again, and no more.
+        const NameText written(c.expected.substr(c.expected.find('"') + 1, c.expected.size() - c.expected.find('"') - 2));
+        const NameText opened = glimtags::withoutWhiteEnding(written, c.endColorWhite);
+        EXPECT_EQ(glimtags::nameScriptBytes(c.type, opened, c.endColorWhite), c.expected) << c.name;
+        EXPECT_LE(opened.length(), name.length()) << c.name;
     }
 }
 
-TEST(OpenedScriptType, ByExtensionWithoutRegardToCase)
+TEST(NameScript, LimitsOfWhatIsWritten)
 {
-    EXPECT_EQ(glimtags::openedScriptType("/g/X.HOST"), NameType::Host);
-    EXPECT_EQ(glimtags::openedScriptType("/g/X.host"), NameType::Host);
-    EXPECT_EQ(glimtags::openedScriptType("/g/X.Name"), NameType::User);
-    EXPECT_EQ(glimtags::openedScriptType("/g/archive.host.name"), NameType::User);
+    for (const auto& [name, holds] : {std::pair{"a\"b", true}, {"\"", true}, {"ab\"", true}, {"ab'", false}})
+        EXPECT_EQ(glimtags::holdsQuote(NameText(name)), holds) << name;
+    const std::string a33(33, 'a');
+    for (const auto& [name, fits] : {std::pair{a33 + "aa", true}, {a33 + "aaa", false}, {a33 + "^b", true},
+                                     {a33 + "a^b", false}, {a33 + "aa^1^2", true}})
+        EXPECT_EQ(glimtags::fitsSaveLimit(NameText(name)), fits) << name;
+}
+
+TEST(NameScript, ChosenFileGetsTheTypesExtensionOnlyWithoutOne)
+{
+    const struct { NameType type; const char* chosen; const char* path; const char* shown; } cases[] = {
+        {U, "/g/baseq3/Fred", "/g/baseq3/Fred.name", "Fred.name"},
+        {U, "/g/baseq3/Fred.txt", "/g/baseq3/Fred.txt", "Fred.txt"},
+        {H, "/g/baseq3/Fred.name", "/g/baseq3/Fred.name", "Fred.name"},
+        {U, "/g/my.folder/Fred", "/g/my.folder/Fred.name", "Fred.name"},
+        {U, "/g/Fred.", "/g/Fred..name", "Fred..name"},
+    };
+    for (const auto& c : cases) {
+        const glimtags::ScriptSavePlan plan = glimtags::planScriptSave(c.type, c.chosen);
+        EXPECT_EQ(plan.path + " " + plan.shownName, std::string(c.path) + " " + c.shown) << c.chosen;
+    }
+}
+
+TEST(NameScript, OpenedFileIsReadByItsExtensionWithoutRegardToCase)
+{
+    EXPECT_EQ(glimtags::openedScriptType("/g/X.HOST"), H);
+    EXPECT_EQ(glimtags::openedScriptType("/g/X.host.Name"), U);
     for (const char* other : {"/g/X.txt", "/g/X", "/g/X.", "/g/X.names", "/g/X.hos", "/g/name", "/g.host/X"})
         EXPECT_EQ(glimtags::openedScriptType(other), std::nullopt) << other;
 }
 
-TEST(ScriptDialogs, InitialFileInTheGamePath)
+TEST(NameScript, ReadsTheVariableAsAWordOfItsOwn)
 {
-    EXPECT_EQ(glimtags::scriptDialogInitialPath("/home/p/.q3a/baseq3"), "/home/p/.q3a/baseq3/FiLeNaMe");
-    EXPECT_EQ(glimtags::scriptDialogInitialPath("/"), "/FiLeNaMe");
-    EXPECT_STREQ(glimtags::saveFilter(NameType::User), "NaMe Script File (*.name)|*.name");
-    EXPECT_STREQ(glimtags::saveFilter(NameType::Host), "NaMe Script File (*.Host)|*.Host");
-}
-
-class ReadNameScriptTest : public ::testing::Test {
-protected:
-    std::optional<NameText> read(std::string_view contents, NameType type)
-    {
-        return glimtags::readNameScript(dir.write("script", contents), type);
-    }
-
-    TempDir dir;
-};
-
-TEST_F(ReadNameScriptTest, ReadsWhatASaveWrote)
-{
-    for (const NameType type : {NameType::User, NameType::Host}) {
-        const NameText name("^1Red^2Green");
-        const auto loaded = read(glimtags::nameScriptBytes(type, name, true), type);
-        ASSERT_TRUE(loaded);
-        EXPECT_EQ(loaded->bytes(), "^1Red^2Green^7");
-    }
-}
-
-TEST_F(ReadNameScriptTest, LookupRuleOnTheFile)
-{
-    EXPECT_EQ(read("name \"Foo\"", NameType::User)->bytes(), "Foo");
-    EXPECT_EQ(read("SETA NAME \"Foo\"\r\n", NameType::User)->bytes(), "Foo");
-    EXPECT_EQ(read("seta sv_hostname \"Server\"", NameType::Host)->bytes(), "Server");
-    // The variable stands as a word of its own: "name" inside "sv_hostname" is none.
-    EXPECT_EQ(read("seta sv_hostname \"HostInside\"\nseta name \"RealName\"", NameType::User)->bytes(), "RealName");
-    EXPECT_EQ(read("seta\tname\"Tab\"", NameType::User)->bytes(), "Tab");
-    EXPECT_EQ(read("nickname \"x\" name \"Word\"", NameType::User)->bytes(), "Word");
-    EXPECT_EQ(read("seta names \"x\"", NameType::User)->bytes(), "");
-    EXPECT_EQ(read("seta name \"Foo\"", NameType::Host)->bytes(), "");
-    EXPECT_EQ(read("", NameType::User)->bytes(), "");
-    EXPECT_EQ(read("seta name \"unterminated", NameType::User)->bytes(), "");
-    EXPECT_EQ(read("seta name \"two\r\nlines\"", NameType::User)->bytes(), "two\nlines");
-}
-
-TEST_F(ReadNameScriptTest, LongValueIsCutTo255Bytes)
-{
-    const std::string value(300, 'x');
-    const auto loaded = read("seta name \"" + value + "\"", NameType::User);
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->bytes(), value.substr(0, 255));
-}
-
-TEST_F(ReadNameScriptTest, UnreadableFileGivesNothing)
-{
-    EXPECT_EQ(glimtags::readNameScript(dir.file("missing.name"), NameType::User), std::nullopt);
-    EXPECT_EQ(glimtags::readNameScript(dir.path().string(), NameType::User), std::nullopt);
+    const glimtags::test::TempDir dir;
+    const struct { NameType type; std::string contents, name; } cases[] = {
+        {U, glimtags::nameScriptBytes(U, NameText("^1Red"), true), "^1Red^7"},
+        {H, glimtags::nameScriptBytes(H, NameText("^1Red"), false), "^1Red"},
+        {U, "SETA NAME \"Foo\"\r\n", "Foo"},
+        {U, "name \"Foo\"", "Foo"},
+        {U, "seta\tname\"Tab\"", "Tab"},
+        {U, "seta sv_hostname \"Host\"\nseta name \"Real\"", "Real"},
+        {U, "nickname \"x\" name \"Word\"", "Word"},
+        {U, "bind x y\nname \"Line\"", "Line"},
+        {U, "seta names \"x\"", ""},
+        {H, "seta name \"Foo\"", ""},
+        {U, "seta name \"unterminated", ""},
+        {U, "seta name \"two\r\nlines\"", "two\nlines"},
+        {U, "seta name \"" + std::string(300, 'x') + "\"", std::string(255, 'x')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(glimtags::readNameScript(dir.write("script", c.contents), c.type), NameText(c.name)) << c.contents;
+    EXPECT_EQ(glimtags::readNameScript(dir.file("missing"), U), std::nullopt);
+    EXPECT_EQ(glimtags::readNameScript(dir.path().string(), U), std::nullopt);
 }
 
 } // namespace

@@ -10,13 +10,6 @@ using glimtags::NameText;
 
 namespace {
 
-struct WorkedCase {
-    std::string text;
-    int visible;
-    int limit;
-    std::vector<int> columns; // for p = 0 .. length
-};
-
 std::vector<int> allColumns(const NameText& name)
 {
     std::vector<int> columns;
@@ -31,105 +24,84 @@ struct DrawnGlyph {
     bool operator==(const DrawnGlyph&) const = default;
 };
 
-std::vector<DrawnGlyph> walk(const NameText& name)
+// The glyphs drawn by the editor's colour rule, or by the game's.
+std::vector<DrawnGlyph> walk(const NameText& name, bool gameRule = false)
 {
     std::vector<DrawnGlyph> glyphs;
-    glimtags::walkColours(name, [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); });
+    const auto draw = [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); };
+    gameRule ? glimtags::walkGameColours(name, draw) : glimtags::walkColours(name, draw);
     return glyphs;
 }
 
+constexpr ColourRgb kW = glimtags::kWhite;
+constexpr ColourRgb kK = glimtags::kBlack;
 constexpr ColourRgb kRed{1, 0, 0};
 constexpr ColourRgb kGreen{0, 1, 0};
-constexpr ColourRgb kBlack{0, 0, 0};
+constexpr ColourRgb kYellow{1, 1, 0};
 
 } // namespace
 
-TEST(NameText, WorkedTable)
+TEST(NameText, KeepsAtMost255BytesUpToTheFirstZeroAndReadsZeroOutside)
 {
-    const std::vector<WorkedCase> cases = {
-        {"^1ab", 2, 2, {0, 0, 0, 1, 2}},
-        {"^ab", 1, 3, {0, 0, 0, 1}},
-        {"^Abc", 2, 4, {0, 0, 0, 1, 2}},
-        {"ab^7c", 3, 3, {0, 1, 2, 2, 2, 3}},
-        {"a^", 1, 1, {0, 1, 1}},
-        {"^^a", 1, 1, {0, -1, -1, -1}},
-        {"^", 0, 0, {0, 0}},
-        {"", 0, 0, {0}},
-    };
-    for (const WorkedCase& c : cases) {
-        const NameText name(c.text);
-        EXPECT_EQ(glimtags::visibleLength(name), c.visible) << c.text;
-        EXPECT_EQ(glimtags::limitLength(name), c.limit) << c.text;
-        EXPECT_EQ(allColumns(name), c.columns) << c.text;
-    }
-}
-
-TEST(NameText, VisibleLengthMatchesColourWalk)
-{
-    for (const char* text : {"^1ab", "^^a", "a^", "^8x^zx", "\x01^1\x80\xff", ""}) {
-        const NameText name(text);
-        EXPECT_EQ(glimtags::visibleLength(name), static_cast<int>(walk(name).size())) << text;
-    }
-}
-
-TEST(NameText, ReadsZeroOutsideTheText)
-{
-    const NameText name("ab");
-    EXPECT_EQ(name.at(-1), 0);
-    EXPECT_EQ(name.at(-100), 0);
-    EXPECT_EQ(name.at(2), 0);
-    EXPECT_EQ(name.at(3), 0);
-    EXPECT_EQ(name.at(1), 'b');
-}
-
-TEST(NameText, KeepsAtMost255BytesAndStopsAtZero)
-{
-    EXPECT_EQ(NameText(std::string(300, 'x')).length(), 255);
+    EXPECT_EQ(NameText(std::string(300, 'x')).bytes(), std::string(255, 'x'));
     EXPECT_EQ(NameText(std::string("ab\0cd", 5)).bytes(), "ab");
-    EXPECT_EQ(NameText("\xff\x80").at(0), 0xff);
+    const NameText name("a\xff");
+    EXPECT_EQ(std::vector<int>({name.at(-1), name.at(0), name.at(1), name.at(2)}), (std::vector<int>{0, 'a', 0xff, 0}));
 }
 
-TEST(NameText, TrailingCaretOf255BytesReadsNothingBeyond)
+TEST(NameText, VisibleLengthAndCaretColumns)
 {
-    // A caret as the last of 255 bytes: the walk and the rules peek at bytes 255 and 256.
-    const NameText name(std::string(254, 'a') + "^");
-    EXPECT_EQ(glimtags::visibleLength(name), 254);
-    EXPECT_EQ(glimtags::limitLength(name), 254);
-    EXPECT_EQ(glimtags::visibleColumn(name, 255), 254);
-    EXPECT_EQ(walk(name).back().byte, 'a');
-}
-
-TEST(NameText, CodeColours)
-{
-    const std::vector<std::pair<unsigned char, ColourRgb>> table = {
-        {'0', {0, 0, 0}}, {'1', {1, 0, 0}}, {'2', {0, 1, 0}}, {'3', {1, 1, 0}},
-        {'4', {0, 0, 1}}, {'5', {0, 1, 1}}, {'6', {1, 0, 1}}, {'7', {1, 1, 1}},
-        {'8', {1, 1, 1}}, {'9', {1, 1, 1}}, {'a', {1, 1, 1}}, {'^', {1, 1, 1}},
-        {0, {1, 1, 1}}, {3, {1, 1, 1}}, {200, {1, 1, 1}}, {'/', {1, 1, 1}},
+    // The columns for the caret positions 0 .. length.
+    const struct { std::string text; int visible; std::vector<int> columns; } cases[] = {
+        {"^1ab", 2, {0, 0, 0, 1, 2}},  {"^ab", 1, {0, 0, 0, 1}}, {"ab^7c", 3, {0, 1, 2, 2, 2, 3}},
+        {"a^", 1, {0, 1, 1}},          {"^^a", 1, {0, -1, -1, -1}}, {"^", 0, {0, 0}}, {"", 0, {0}},
     };
-    for (const auto& [code, colour] : table)
-        EXPECT_EQ(glimtags::codeColour(code), colour) << static_cast<int>(code);
+    for (const auto& c : cases) {
+        EXPECT_EQ(glimtags::visibleLength(NameText(c.text)), c.visible) << c.text;
+        EXPECT_EQ(allColumns(NameText(c.text)), c.columns) << c.text;
+    }
 }
 
-TEST(NameText, ColourWalk)
+// The limit length counts a caret before an ASCII letter as a character of its own.
+TEST(NameText, LimitLengthAtTheEdgesOfTheLetters)
 {
-    EXPECT_EQ(walk(NameText("^1A^2B")), (std::vector<DrawnGlyph>{{'A', kRed}, {'B', kGreen}}));
-    // The second caret is the code byte of the first and selects white.
-    EXPECT_EQ(walk(NameText("^^a")), (std::vector<DrawnGlyph>{{'a', glimtags::kWhite}}));
-    EXPECT_EQ(walk(NameText("^8x")), (std::vector<DrawnGlyph>{{'x', glimtags::kWhite}}));
-    EXPECT_EQ(walk(NameText("^0a^")), (std::vector<DrawnGlyph>{{'a', kBlack}}));
-    EXPECT_EQ(walk(NameText("a^1")), (std::vector<DrawnGlyph>{{'a', glimtags::kWhite}}));
+    const struct { std::string text; int limit; } cases[] = {
+        {"^A", 2}, {"^Z", 2}, {"^a", 2},  {"^z", 2},    {"^@", 0},    {"^[", 0},   {"^`", 0},   {"^{", 0},
+        {"^1", 0}, {"^^", 0}, {"^\x80", 0}, {"^\xff", 0}, {"^\x01", 0}, {"a^", 1},   {"^^a", 1},  {"^zx^1y", 4},
+        {"\x01\x80\xff", 3}, {"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(glimtags::limitLength(NameText(c.text)), c.limit) << c.text;
+    for (const auto& [text, exceeds] : {std::pair{std::string(16, 'a'), false}, {std::string(17, 'a'), true},
+                                        {std::string(16, 'a') + "^1", false}, {std::string(15, 'a') + "^a", true}})
+        EXPECT_EQ(glimtags::exceedsInGameLimit(NameText(text)), exceeds) << text;
 }
 
-TEST(NameText, LimitLengthCountsCaretBeforeLetterOnly)
+TEST(NameText, EveryCaretTakesTheColourOfTheByteAfterIt)
 {
-    EXPECT_EQ(glimtags::limitLength(NameText("^a")), 2);
-    EXPECT_EQ(glimtags::limitLength(NameText("^1")), 0);
-    EXPECT_EQ(glimtags::limitLength(NameText("^zx")), 3);
-    EXPECT_EQ(glimtags::visibleLength(NameText("^zx")), 1);
-    // Bytes above 127 are no letters, nor are control bytes.
-    EXPECT_EQ(glimtags::limitLength(NameText("^\xe9x")), 1);
-    EXPECT_EQ(glimtags::limitLength(NameText("^\x01x")), 1);
-    EXPECT_EQ(glimtags::limitLength(NameText("\x01\x80\xff")), 3);
-    EXPECT_EQ(glimtags::limitLength(NameText("^Z^[")), 2);
+    for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'1', kRed}, {'6', {1, 0, 1}},
+                                       {'7', kW}, {'8', kW}, {'/', kW}, {'a', kW}, {0, kW}})
+        EXPECT_EQ(glimtags::codeColour(code), colour) << code;
+    const struct { const char* text; std::vector<DrawnGlyph> drawn; } cases[] = {
+        {"^1A^2B", {{'A', kRed}, {'B', kGreen}}},
+        {"^^a", {{'a', kW}}},
+        {"^0a^", {{'a', kK}}},
+        {"^1a^8b", {{'a', kRed}, {'b', kW}}},
+        {"a^1", {{'a', kW}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(walk(NameText(c.text)), c.drawn) << c.text;
+}
+
+// The game takes any caret before a letter or digit as a code, its colour repeating every eight bytes.
+TEST(NameText, TheGamesColourRuleWrapsEveryEightBytes)
+{
+    for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'7', kW}, {'8', kK}, {'9', kRed},
+                                       {'a', kRed}, {'h', kK}, {'A', kRed}, {'H', kK}, {'C', kYellow}, {'z', kGreen}})
+        EXPECT_EQ(glimtags::gameCodeColour(code), colour) << code;
+    EXPECT_EQ(walk(NameText("^^1A^!B^"), true),
+              (std::vector<DrawnGlyph>{{'^', kW}, {'A', kRed}, {'^', kRed}, {'!', kRed}, {'B', kRed}, {'^', kRed}}));
+    EXPECT_EQ(walk(NameText("^8x^hy^\xe9^\x01"), true),
+              (std::vector<DrawnGlyph>{{'x', kK}, {'y', kK}, {'^', kK}, {0xe9, kK}, {'^', kK}, {1, kK}}));
+    EXPECT_TRUE(glimtags::isGameColourCode(NameText("a^Z"), 1));
 }

@@ -21,11 +21,7 @@ TEST(RegularFile, ReadsRegularFilesOnlyAndWithinTheBound)
     EXPECT_EQ(readRegularFile(dir.write("four", "1234"), 4), "1234");
 
     ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    const struct {
-        std::string path;
-        std::size_t bound;
-        int error;
-    } refused[] = {
+    const struct { std::string path; std::size_t bound; int error; } refused[] = {
         {dir.file("missing"), glimtags::kMaxReadBytes, ENOENT},
         {dir.path().string(), glimtags::kMaxReadBytes, EISDIR},
         {dir.file("pipe"), glimtags::kMaxReadBytes, EINVAL},

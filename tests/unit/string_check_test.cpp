@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -10,198 +9,112 @@ using glimtags::NameText;
 
 namespace {
 
-// Plays the window: answers from a script and, with auto-check on, checks again
-// after every text it is given, as the window's change handling does.
+// Plays the window: answers from a script ('Y' or 'N' per question), writes down each
+// offer as its question ('I' invalid character, 'C' consecutive colours, 'R' refused by a
+// server, 'D' dropped by a server, 'T' told where a server cuts) and the selected bytes,
+// and with auto-check on checks again after every text it is given.
 class ScriptedHost : public glimtags::CheckHost {
 public:
-    ScriptedHost(std::string name, std::deque<bool> answers, bool autoCheck = false)
-        : name_(name), answers_(std::move(answers)), autoCheck_(autoCheck)
+    ScriptedHost(const std::string& name, std::string answers, bool autoCheck,
+                 glimtags::GameRuleCheck rules = {})
+        : name_(name), answers_(std::move(answers)), autoCheck_(autoCheck), rules_(rules)
     {
     }
 
     NameText currentName() const override { return name_; }
-    void selectRange(int start, int end) override { selections.push_back(name_.bytes().substr(start, end - start)); }
+    void selectRange(int start, int end) override { selected_ = name_.bytes().substr(start, end - start); }
     void requestRepaint() override { ++repaints; }
     bool askYesNo(std::string_view key) override
     {
-        questions.emplace_back(key);
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected question " << key << " on " << name_.bytes();
-            return false;
-        }
-        const bool answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        const char* letter = key == "MESSAGE_INVALIDCHAR"       ? "I"
+                           : key == "MESSAGE_CONSECUTIVECOLORS" ? "C"
+                           : key == "MESSAGE_GAMEREFUSES"       ? "R"
+                           : key == "MESSAGE_GAMEDROPS"         ? "D"
+                                                                : "?";
+        offers.push_back(letter + selected_);
+        return offers.size() <= answers_.size() && answers_[offers.size() - 1] == 'Y';
     }
+    void tell(std::string_view key) override { offers.push_back((key == "MESSAGE_GAMECUTS" ? "T" : "?") + selected_); }
     void replaceName(const NameText& name) override
     {
         name_ = name;
-        ++changes;
-        if (autoCheck_) {
-            ++nestedChecks;
-            glimtags::checkString(*this);
-        }
+        if (autoCheck_)
+            glimtags::checkString(*this, rules_);
     }
 
     std::string name() const { return name_.bytes(); }
-    bool allAnswersUsed() const { return answers_.empty(); }
 
-    std::vector<std::string> selections;
-    std::vector<std::string> questions;
+    std::vector<std::string> offers;
     int repaints = 0;
-    int changes = 0;
-    int nestedChecks = 0;
 
 private:
     NameText name_;
-    std::deque<bool> answers_;
+    std::string answers_;
     bool autoCheck_;
+    glimtags::GameRuleCheck rules_;
+    std::string selected_;
 };
-
-constexpr bool Yes = true;
-constexpr bool No = false;
-const std::string kInvalid = "MESSAGE_INVALIDCHAR";
-const std::string kConsecutive = "MESSAGE_CONSECUTIVECOLORS";
 
 } // namespace
 
-TEST(StringCheck, EmptyAndCleanNamesAskNothing)
+TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
 {
-    for (const char* text : {"", "Player", "^1Red^2Green", "a^", "\x01\x04\x06\x09\x12\x15\x17~"}) {
-        ScriptedHost host(text, {});
-        glimtags::checkString(host);
-        EXPECT_TRUE(host.questions.empty()) << text;
-        EXPECT_EQ(host.name(), text);
-    }
-}
-
-TEST(StringCheck, EveryForbiddenControlByteIsFound)
-{
-    for (int byte : {5, 10, 11, 12, 13, 14, 15, 16, 17, 22}) {
-        ScriptedHost host(std::string("a") + static_cast<char>(byte) + "b", {Yes});
-        glimtags::checkString(host);
-        EXPECT_EQ(host.name(), "ab") << byte;
-        EXPECT_EQ(host.selections, std::vector<std::string>{std::string(1, static_cast<char>(byte))});
-        EXPECT_EQ(host.repaints, 1);
-    }
-}
-
-TEST(StringCheck, ConsecutiveColoursKeepTheSecondCode)
-{
-    ScriptedHost host("^1^2Name", {Yes});
-    glimtags::checkString(host);
-    EXPECT_EQ(host.selections, std::vector<std::string>{"^1"});
-    EXPECT_EQ(host.questions, std::vector<std::string>{kConsecutive});
-    EXPECT_EQ(host.name(), "^2Name");
-}
-
-TEST(StringCheck, RestartsAfterEveryDeletion)
-{
-    ScriptedHost colours("^1^2^3X", {Yes, Yes});
-    glimtags::checkString(colours);
-    EXPECT_EQ(colours.name(), "^3X");
-
-    // The second byte 5 is found only because the pass starts again at the first byte.
-    ScriptedHost controls("\x05\x05z", {Yes, Yes});
-    glimtags::checkString(controls);
-    EXPECT_EQ(controls.name(), "z");
-    EXPECT_EQ(controls.selections, (std::vector<std::string>{"\x05", "\x05"}));
-}
-
-TEST(StringCheck, NoOnAControlByteEndsTheWholeCheck)
-{
-    ScriptedHost host("\x05\x80^1^2", {No});
-    glimtags::checkString(host);
-    EXPECT_EQ(host.questions, std::vector<std::string>{kInvalid});
-    EXPECT_EQ(host.name(), "\x05\x80^1^2");
-}
-
-TEST(StringCheck, DeclinedFindingsAreAskedAgainInTheSecondRound)
-{
-    ScriptedHost high("a\xe9", {No, No});
-    glimtags::checkString(high);
-    EXPECT_EQ(high.questions, (std::vector<std::string>{kInvalid, kInvalid}));
-    EXPECT_EQ(high.selections, (std::vector<std::string>{"\xe9", "\xe9"}));
-
-    ScriptedHost colours("^1^2x", {No, No});
-    glimtags::checkString(colours);
-    EXPECT_EQ(colours.questions, (std::vector<std::string>{kConsecutive, kConsecutive}));
-    EXPECT_EQ(colours.name(), "^1^2x");
-
-    // Order: character pass, colour pass, then both again.
-    ScriptedHost both("^1^2\x7f", {No, No, No, No});
-    glimtags::checkString(both);
-    EXPECT_EQ(both.questions, (std::vector<std::string>{kInvalid, kConsecutive, kInvalid, kConsecutive}));
-}
-
-// A double quote would end the saved value: it is offered like a high byte.
-TEST(StringCheck, QuoteIsOfferedLikeAHighByte)
-{
-    ScriptedHost declined("a\"b", {No, No});
-    glimtags::checkString(declined);
-    EXPECT_EQ(declined.selections, (std::vector<std::string>{"\"", "\""}));
-    EXPECT_EQ(declined.name(), "a\"b");
-
-    ScriptedHost deleted("\"a\"", {Yes, Yes});
-    glimtags::checkString(deleted);
-    EXPECT_EQ(deleted.name(), "a");
-    EXPECT_TRUE(deleted.allAnswersUsed());
-}
-
-TEST(StringCheck, HighByteDeclinedThenControlByteDeleted)
-{
-    ScriptedHost host("\x80\x0b!", {No, Yes, No, No});
-    glimtags::checkString(host);
-    EXPECT_EQ(host.name(), "\x80!");
-    EXPECT_TRUE(host.allAnswersUsed());
-}
-
-TEST(StringCheck, CaretEdgesAreNoFinding)
-{
-    for (const char* text : {"a^", "^", "^^", "^x"}) {
-        ScriptedHost host(text, {});
-        glimtags::checkString(host);
-        EXPECT_TRUE(host.questions.empty()) << text;
-    }
-    // The byte between the carets is not looked at: "^^^" holds the finding at 0.
-    ScriptedHost host("^^^", {Yes});
-    glimtags::checkString(host);
-    EXPECT_EQ(host.name(), "^");
-}
-
-TEST(StringCheck, NestedCheckRunsOnEveryChangeWithAutoCheck)
-{
-    // Yes deletes the first byte 5; the change runs a complete nested check, which
-    // deletes the second one; the interrupted check then finds nothing more.
-    ScriptedHost host("\x05x\x05", {Yes, Yes}, true);
-    glimtags::checkString(host);
-    EXPECT_EQ(host.name(), "x");
-    EXPECT_EQ(host.nestedChecks, 2);
-    EXPECT_TRUE(host.allAnswersUsed());
-
-    // A No in the nested check ends only that one: the outer check asks again.
-    ScriptedHost declining("\x05\x05", {Yes, No, Yes}, true);
-    glimtags::checkString(declining);
-    EXPECT_EQ(declining.name(), "");
-    EXPECT_TRUE(declining.allAnswersUsed());
-}
-
-TEST(WhiteEnding, Rule)
-{
-    struct Case {
-        const char* name;
-        const char* on;
+    const struct { std::string name, answers, after; std::vector<std::string> offers; bool autoCheck = false; }
+    cases[] = {
+        {"", "", "", {}},
+        {"^1Red^2Green", "", "^1Red^2Green", {}},
+        {"\x01\x04\x06\x09\x12\x15\x17~", "", "\x01\x04\x06\x09\x12\x15\x17~", {}},
+        {"a^", "", "a^", {}},
+        {"a\x05" "b", "Y", "ab", {"I\x05"}}, {"a\x0a" "b", "Y", "ab", {"I\x0a"}},
+        {"a\x11" "b", "Y", "ab", {"I\x11"}}, {"a\x16" "b", "Y", "ab", {"I\x16"}},
+        // Consecutive colours keep the second code; the byte between two carets is not looked at.
+        {"^1^2Name", "Y", "^2Name", {"C^1"}},
+        {"^^^", "Y", "^", {"C^^"}},
+        // Every deletion starts the pass again from the first byte.
+        {"^1^2^3X", "YY", "^3X", {"C^1", "C^2"}},
+        // No on a forbidden control byte ends the whole check.
+        {"\x05\x80^1^2", "N", "\x05\x80^1^2", {"I\x05"}},
+        // Other declined findings are offered once more in a second round of both passes.
+        {"^1^2\x7f", "NNNN", "^1^2\x7f", {"I\x7f", "C^1", "I\x7f", "C^1"}},
+        {"a\"b", "NN", "a\"b", {"I\"", "I\""}},
+        {"\"a\xff", "YY", "a", {"I\"", "I\xff"}},
+        {"\x80\x0b!", "NYNN", "\x80!", {"I\x80", "I\x0b", "I\x80", "I\x80"}},
+        // With auto-check each change runs a whole nested check; a No ends only that one.
+        {"\x05x\x05", "YY", "x", {"I\x05", "I\x05"}, true},
+        {"\x05\x05", "YNY", "", {"I\x05", "I\x05", "I\x05"}, true},
     };
-    for (const Case& c : {Case{"Player", "Player^7"}, Case{"Player^7", "Player^7"}, Case{"Agent007", "Agent007"},
-                          Case{"", "^7"}, Case{"end^", "end^^7"}}) {
-        EXPECT_EQ(glimtags::nameWithEnding(NameText(c.name), true), c.on) << c.name;
-        EXPECT_EQ(glimtags::nameWithEnding(NameText(c.name), false), c.name) << c.name;
+    for (const auto& c : cases) {
+        ScriptedHost host(c.name, c.answers, c.autoCheck);
+        glimtags::checkString(host);
+        EXPECT_EQ(host.name(), c.after) << c.name;
+        EXPECT_EQ(host.offers, c.offers) << c.name;
+        EXPECT_EQ(host.repaints, static_cast<int>(host.offers.size())) << c.name;
     }
 }
 
-TEST(SaveLimit, MeasuredByLimitLength)
+// With the game's rules on, what a server refuses or drops is offered after the passes,
+// and where it cuts the name is told once, when the caller asks.
+TEST(StringCheck, OffersWhatAServerChanges)
 {
-    EXPECT_EQ(glimtags::kSaveLimit, 35);
-    EXPECT_LE(glimtags::limitLength(NameText(std::string(35, 'a') + "^1^2")), glimtags::kSaveLimit);
-    EXPECT_GT(glimtags::limitLength(NameText(std::string(34, 'a') + "^b")), glimtags::kSaveLimit);
+    const glimtags::GameRuleCheck on{true, false};
+    const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
+    cases[] = {
+        {"a;b", "", "a;b", {}, {}},
+        {"^1Plain name", "", "^1Plain name", {}, on},
+        {"a;b\\c", "YY", "abc", {"R;", "R\\"}, on},
+        {"a;b", "N", "a;b", {"R;"}, on},
+        {"  ^0A", "YYY", "A", {"D ", "D ", "D^0"}, on},
+        // After a deletion the pass starts again from the first byte, as the others do.
+        {"^8x ^0", "NY", "^8x ", {"D^8", "D^0", "D^8"}, on},
+        // The quote is the character pass's.
+        {"a\"b", "NN", "a\"b", {"I\"", "I\""}, on},
+        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {}, on},
+        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true}},
+    };
+    for (const auto& c : cases) {
+        ScriptedHost host(c.name, c.answers, false, c.rules);
+        glimtags::checkString(host, c.rules);
+        EXPECT_EQ(host.name(), c.after) << c.name;
+        EXPECT_EQ(host.offers, c.offers) << c.name;
+    }
 }

@@ -1,4 +1,4 @@
-"""The toolbar strip: seven 18 x 17 pictures side by side, 16-colour style."""
+"""The toolbar strip: nine 18 x 17 pictures side by side, 16-colour style."""
 
 from PIL import Image
 
@@ -166,6 +166,29 @@ EXIT = [
     "..................",
 ]
 
+# A U-turn arrow whose head points back to the left.
+UNDO = [
+    ".....k............",
+    "....kBk...........",
+    "...kBBk...........",
+    "..kBBBk...........",
+    ".kBBBBkkkkkk......",
+    "kBBBBBBBBBBBkk....",
+    "kBBBBBBBBBBBBBk...",
+    ".kBBBBkkkkkBBBBk..",
+    "..kBBBk....kkBBBk.",
+    "...kBBk......kBBk.",
+    "....kBk......kBBk.",
+    ".....k.......kBBk.",
+    ".....kkkkkkkkBBBk.",
+    "....kBBBBBBBBBBk..",
+    "....kBBBBBBBBBk...",
+    ".....kkkkkkkkk....",
+    "..................",
+]
+
+REDO = [row[::-1] for row in UNDO]
+
 
 def _button():
     return Image.new("RGBA", (BUTTON_W, BUTTON_H), (0, 0, 0, 0))
@@ -187,10 +210,10 @@ def _save_as(badge, left, top):
 
 
 def buttons():
-    """The seven pictures in toolbar order."""
+    """The nine pictures in toolbar order."""
     return [picture(NEW), picture(OPEN), _merge(),
             _save_as(PERSON, 11, 8), _save_as(MONITOR, 10, 9),
-            picture(CHECK), picture(EXIT)]
+            picture(CHECK), picture(EXIT), picture(UNDO), picture(REDO)]
 
 
 def build_toolbar():

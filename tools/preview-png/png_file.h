@@ -9,4 +9,14 @@ namespace glimtags::tools {
 // success, else the reason.
 std::string writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgbBottomUp);
 
+// A PNG read back in the layout writePng takes; on failure the rows are empty and error says why.
+struct PngPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgbBottomUp;
+    std::string error;
+};
+
+PngPicture readPng(const std::string& path);
+
 } // namespace glimtags::tools

@@ -16,6 +16,10 @@ struct PreviewOptions {
     // --selection, the caret stands at the end of the name.
     int selectionStart = 0;
     int selectionEnd = 0;
+    // Draw the line of what a server makes of the name, when that differs from it.
+    bool gameRules = false;
+    // Draw with the game's font sheet found from this game folder, as the editor does.
+    std::string gameFolder;
     std::string background = "BackGrnd.TGA";
     std::string font = "Font.TGA";
     std::string language;

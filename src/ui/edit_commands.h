@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/name_script.h"
+
+#include <wx/event.h>
+
+namespace glimtags {
+
+class EditorWindow;
+
+// The Edit menu and the Undo and Redo buttons: the name's history, the clipboard with
+// the name's own bytes, the console command, and the colour effects.
+class EditCommands : public wxEvtHandler {
+public:
+    explicit EditCommands(EditorWindow& window);
+
+private:
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    void OnCut(wxCommandEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnPaste(wxCommandEvent& event);
+    void OnSelectAll(wxCommandEvent& event);
+    void OnCopyCommand(wxCommandEvent& event);
+    void OnRemoveCodes(wxCommandEvent& event);
+    void OnRainbow(wxCommandEvent& event);
+
+    void copySelection();
+    void copyCommand(NameType type);
+
+    EditorWindow& window_;
+};
+
+} // namespace glimtags

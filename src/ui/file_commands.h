@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/name_script.h"
+
+#include <wx/event.h>
+
+#include <memory>
+#include <string>
+
+namespace glimtags {
+
+class EditorWindow;
+class RecentFiles;
+
+// The File menu and its toolbar twins: New, Open, the two saves, the merge into the
+// game configuration and Exit (also the window manager's close). The file work
+// itself is the platform's; here are the dialogs and the messages.
+class FileCommands : public wxEvtHandler {
+public:
+    explicit FileCommands(EditorWindow& window);
+    ~FileCommands() override;
+
+    // Reads a script file into the name box as Open does; false, after a message, when
+    // the file cannot be read. A file of another extension is left alone.
+    bool openScript(const std::string& path);
+    // Once the menus exist: the recent files in their submenu.
+    void showRecentFiles();
+
+private:
+    void OnNew(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSaveAsUser(wxCommandEvent& event);
+    void OnSaveAsHost(wxCommandEvent& event);
+    void OnMerge(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
+
+    void saveScript(NameType type);
+    // Shows why a name that holds a double quote is not written; true when it holds one.
+    bool refuseQuotedName();
+    // The Exit question; true when the editor may end.
+    bool mayEnd();
+
+    EditorWindow& window_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+};
+
+} // namespace glimtags

@@ -1,0 +1,144 @@
+#include "gui/editor_fixture.h"
+
+#include "platform/text_encoding.h"
+#include "ui/control_ids.h"
+
+#include <wx/clipbrd.h>
+#include <wx/statusbr.h>
+
+using glimtags::test::ExpectMessage;
+namespace ids = glimtags::ids;
+
+namespace {
+
+class EditCommandsTest : public glimtags::test::EditorFixture {
+protected:
+    void SetUp() override
+    {
+        storeUsualSettings();
+        storeSetting("AutoChecking", 0);
+        startEditor();
+    }
+
+    std::pair<int, int> selection() const
+    {
+        return {window->nameBox().selectionStart(), window->nameBox().selectionEnd()};
+    }
+    std::string clipboardBytes()
+    {
+        wxTextDataObject text;
+        EXPECT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->GetData(text);
+        wxTheClipboard->Close();
+        return glimtags::platform::toLatin1(text.GetText());
+    }
+};
+
+} // namespace
+
+TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
+{
+    typeText("ab cd");
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    clickControl(ids::SwatchRed);
+    ASSERT_EQ(boxBytes(), "ab ^1cd");
+    setName(boxBytes() + "\x05", 8, 8);
+    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES));
+    ASSERT_EQ(boxBytes(), "ab ^1cd");
+
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab ^1cd\x05") << "the check's deletion is a step of its own";
+    EXPECT_EQ(selection(), std::make_pair(7, 8));
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab ^1cd");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab cd") << "the colouring was one step";
+    EXPECT_EQ(selection(), std::make_pair(3, 5));
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab") << "typing goes back a word at a time";
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "");
+    pressKey('Y', wxMOD_CONTROL);
+    pressKey('Z', wxMOD_CONTROL | wxMOD_SHIFT);
+    EXPECT_EQ(boxBytes(), "ab cd");
+    command(ids::ToolRedo);
+    EXPECT_EQ(boxBytes(), "ab ^1cd");
+}
+
+TEST_F(EditCommandsTest, AClickEndsTheWordBeingTyped)
+{
+    typeText("ab");
+    clickInBoxAt(1);
+    typeText("c");
+    ASSERT_EQ(boxBytes(), "acb");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "ab");
+}
+
+TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
+{
+    setName("a\x01^1b\x1f", 0, 0);
+    pressKey('A', wxMOD_CONTROL);
+    pressKey('C', wxMOD_CONTROL);
+    pressKey(WXK_END);
+    pressKey('V', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "a\x01^1b\x1f" "a\x01^1b\x1f");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "a\x01^1b\x1f") << "a paste is one step";
+    pressKey(WXK_HOME);
+    pressKey(WXK_RIGHT, wxMOD_SHIFT);
+    pressKey('X', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "\x01^1b\x1f");
+
+    // Text from elsewhere goes by the box's character rule.
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8("\xc3\xa9\xe2\x90\x81")));
+    wxTheClipboard->Close();
+    command(ids::MenuPaste);
+    EXPECT_EQ(boxBytes(), "\xe9\x01\x01^1b\x1f");
+}
+
+TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
+{
+    setName("^1Red\x01", 0, 0);
+    command(ids::MenuCopyCommand);
+    EXPECT_EQ(clipboardBytes(), "/name \"^1Red\x01^7\"");
+    command(ids::MenuCopyHostCommand);
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+    setName("a\"b", 0, 0);
+    wxString refusal;
+    GT_TEST_DIALOG(command(ids::MenuCopyCommand), ExpectMessage(wxID_OK, &refusal));
+    EXPECT_TRUE(refusal.StartsWith("This name holds a double quote")) << refusal;
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+}
+
+TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
+{
+    setName("ab", 0, 0);
+    command(ids::MenuRainbow);
+    EXPECT_EQ(boxBytes(), "^1a^3b") << "the whole name when nothing is selected";
+    setName("^7abc de", 2, 4);
+    command(ids::MenuRainbow);
+    EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
+    pressKey(WXK_END);
+    command(ids::MenuRemoveCodes);
+    EXPECT_EQ(boxBytes(), "abc de") << "the whole name when nothing is selected";
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
+    setName(std::string(120, 'x'), 0, 0);
+    beeps = 0;
+    command(ids::MenuRainbow);
+    EXPECT_EQ(beeps, 1) << "a rainbow past 255 bytes is refused";
+    EXPECT_EQ(boxBytes(), std::string(120, 'x'));
+}
+
+TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
+{
+    setName(std::string(35, 'a') + "^1", 0, 0);
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("35 of 35 characters \xc2\xb7 37 bytes \xc2\xb7 in game: over 16"));
+    setName(std::string(36, 'a'), 0, 0);
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("36 of 35 characters \xc2\xb7 36 bytes \xc2\xb7 in game: over 16"));
+    setName("^ab", 0, 0);
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("3 of 35 characters \xc2\xb7 3 bytes"));
+}
