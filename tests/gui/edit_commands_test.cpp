@@ -66,12 +66,12 @@ TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
     EXPECT_EQ(boxBytes(), "ab ^1cd");
 }
 
-TEST_F(EditCommandsTest, AClickEndsTheWordBeingTyped)
+TEST_F(EditCommandsTest, AClickEndsTheWordBeingTypedEvenWhereTheCaretStands)
 {
     typeText("ab");
-    clickInBoxAt(1);
+    clickInBoxAt(2);
     typeText("c");
-    ASSERT_EQ(boxBytes(), "acb");
+    ASSERT_EQ(boxBytes(), "abc");
     pressKey('Z', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), "ab");
 }
