@@ -7,6 +7,9 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace glimtags::platform {
 
 std::string userGameFolder()
@@ -19,6 +22,12 @@ std::string userGameFolder()
 std::string programPath()
 {
     return toFileSystem(wxStandardPaths::Get().GetExecutablePath());
+}
+
+std::string startFolder()
+{
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
 }
 
 } // namespace glimtags::platform

@@ -11,4 +11,7 @@ std::string userGameFolder();
 // Where this program's own file lies, as the system reports it.
 std::string programPath();
 
+// The folder the editor was started in; empty when it has been removed since.
+std::string startFolder();
+
 } // namespace glimtags::platform

@@ -15,6 +15,7 @@
 #include <wx/menu.h>
 
 #include <filesystem>
+#include <system_error>
 
 namespace glimtags {
 namespace {
@@ -82,15 +83,19 @@ bool FileCommands::openScript(const std::string& path)
     window_.nameBox().setText(withoutWhiteEnding(*name, window_.settings().isOn(Toggle::EndColorWhite)));
     window_.requestRepaint();
     // A path named on the command line is relative to a folder the next start may not share.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     if (recentFiles_)
-        recentFiles_->add(std::filesystem::absolute(path).string());
+        recentFiles_->add(error ? path : absolute.string());
     return true;
 }
 
 void FileCommands::OnRecentFile(wxCommandEvent& event)
 {
     const std::string path = recentFiles_->path(event.GetId());
-    if (!std::filesystem::is_regular_file(path)) {
+    // A link that loops or a path the system cannot look up is as good as gone.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
         platform::showMessage(
             &window_, platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
         recentFiles_->remove(path);

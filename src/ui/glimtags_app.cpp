@@ -12,7 +12,6 @@
 #include <wx/image.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace glimtags {
 
@@ -21,7 +20,7 @@ bool GlimtagsApp::OnInit()
     wxInitAllImageHandlers();
     // Bare file names are looked for beside the start folder too, so that the editor
     // starts from any folder.
-    setDataFolders(dataFolders(std::filesystem::current_path().string(), platform::programPath()));
+    setDataFolders(dataFolders(platform::startFolder(), platform::programPath()));
     platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));

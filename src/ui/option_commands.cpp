@@ -118,7 +118,7 @@ std::optional<std::string> OptionCommands::pickLanguage()
     const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, request);
     if (!chosen)
         return std::nullopt;
-    return languageSettingFor(*chosen, std::filesystem::current_path().string());
+    return languageSettingFor(*chosen, platform::startFolder());
 }
 
 void OptionCommands::chooseLanguage()

@@ -168,8 +168,11 @@ class InstalledTree(unittest.TestCase):
             self.process.wait(10)
 
     def test_unreadable_language_file_ends_the_editor_after_its_message(self):
+        """Started in a folder removed since, as from a terminal left in it."""
         home = self.prepare_home("Missing.lan")
-        editor = self.start([os.path.join(self.prefix, "bin", "glimtags")], home, "/")
+        gone = tempfile.mkdtemp(dir=self.root)
+        program = os.path.join(self.prefix, "bin", "glimtags")
+        editor = self.start(["sh", "-c", 'cd "$1" && rmdir "$1" && exec "$2"', "sh", gone, program], home, "/")
         try:
             self.wait_for(lambda: self.window_place("GLiMTaGS EDiToR") is not None, "the message")
             x, y = self.window_place("GLiMTaGS EDiToR")
