@@ -51,6 +51,20 @@ bool holdsQuote(const NameText& name)
     return name.bytes().find('"') != std::string::npos;
 }
 
+std::optional<NameRefusal> scriptLineRefusal(const NameText& name)
+{
+    if (!fitsSaveLimit(name))
+        return NameRefusal::TooLong;
+    if (holdsQuote(name))
+        return NameRefusal::HoldsQuote;
+    return std::nullopt;
+}
+
+const char* refusalMessageKey(NameRefusal refusal)
+{
+    return refusal == NameRefusal::TooLong ? "MESSAGE_NAMELONGER" : "MESSAGE_NAMEHOLDSQUOTE";
+}
+
 std::string_view scriptVariable(NameType type)
 {
     return type == NameType::User ? "name" : "sv_hostname";

@@ -26,6 +26,12 @@ const char* saveFilter(NameType type);
 // not written anywhere.
 bool holdsQuote(const NameText& name);
 
+// Why a name is not written as a script line, in the order the save asks.
+enum class NameRefusal { TooLong, HoldsQuote };
+std::optional<NameRefusal> scriptLineRefusal(const NameText& name);
+// The language key of the message that explains the refusal.
+const char* refusalMessageKey(NameRefusal refusal);
+
 // The console variable a script sets: "name" or "sv_hostname".
 std::string_view scriptVariable(NameType type);
 

@@ -118,8 +118,8 @@ void EditCommands::OnSelectAll(wxCommandEvent&)
 void EditCommands::OnCopyCommand(wxCommandEvent& event)
 {
     const NameText name = window_.nameBox().text();
-    if (const std::optional<NameRefusal> refusal = consoleCommandRefusal(name)) {
-        window_.showLanguageMessage(*refusal == NameRefusal::TooLong ? "MESSAGE_NAMELONGER" : "MESSAGE_NAMEHOLDSQUOTE");
+    if (const std::optional<NameRefusal> refusal = scriptLineRefusal(name)) {
+        window_.showLanguageMessage(refusalMessageKey(*refusal));
         return;
     }
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;

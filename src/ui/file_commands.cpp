@@ -115,22 +115,12 @@ void FileCommands::OnSaveAsHost(wxCommandEvent&)
     saveScript(NameType::Host);
 }
 
-bool FileCommands::refuseQuotedName()
-{
-    if (!holdsQuote(window_.nameBox().text()))
-        return false;
-    window_.showLanguageMessage("MESSAGE_NAMEHOLDSQUOTE");
-    return true;
-}
-
 void FileCommands::saveScript(NameType type)
 {
-    if (!fitsSaveLimit(window_.nameBox().text())) {
-        window_.showLanguageMessage("MESSAGE_NAMELONGER");
+    if (const std::optional<NameRefusal> refusal = scriptLineRefusal(window_.nameBox().text())) {
+        window_.showLanguageMessage(refusalMessageKey(*refusal));
         return;
     }
-    if (refuseQuotedName())
-        return;
     const std::optional<std::string> chosen = platform::chooseFileToSave(
         &window_, {saveFilter(type), window_.settings().q3Path, kScriptInitialFileName});
     if (!chosen)
@@ -151,8 +141,11 @@ void FileCommands::saveScript(NameType type)
 
 void FileCommands::OnMerge(wxCommandEvent&)
 {
-    if (refuseQuotedName())
+    // The merge takes a name of any length; a quote would still end its value early.
+    if (holdsQuote(window_.nameBox().text())) {
+        window_.showLanguageMessage(refusalMessageKey(NameRefusal::HoldsQuote));
         return;
+    }
     MergeAsDialog dialog(&window_, window_.settings().Language);
     if (dialog.ShowModal() != wxID_OK)
         return;

@@ -37,8 +37,6 @@ private:
     void OnRecentFile(wxCommandEvent& event);
 
     void saveScript(NameType type);
-    // Shows why a name that holds a double quote is not written; true when it holds one.
-    bool refuseQuotedName();
     // The Exit question; true when the editor may end.
     bool mayEnd();
 

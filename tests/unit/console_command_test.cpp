@@ -21,5 +21,5 @@ TEST(ConsoleCommand, TheSavesLineAndRefusals)
         {std::string(36, '"'), NameRefusal::TooLong},
     };
     for (const auto& [name, refusal] : cases)
-        EXPECT_EQ(glimtags::consoleCommandRefusal(NameText(name)), refusal) << name;
+        EXPECT_EQ(glimtags::scriptLineRefusal(NameText(name)), refusal) << name;
 }
