@@ -12,15 +12,6 @@
 namespace glimtags {
 namespace {
 
-// The characters the box shows for the bytes.
-wxString shownText(std::string_view bytes)
-{
-    wxString text;
-    for (const char byte : bytes)
-        text += wxUniChar(static_cast<wxUint32>(displayCharacter(static_cast<unsigned char>(byte))));
-    return text;
-}
-
 // The bytes of text from elsewhere, by the box's character rule; nothing when a
 // character has no single-byte form.
 std::optional<std::string> bytesOf(const wxString& text)
@@ -76,7 +67,7 @@ void EditCommands::copySelection()
     const std::string selected =
         box.boxBytes().substr(static_cast<std::size_t>(box.selectionStart()),
                               static_cast<std::size_t>(box.selectionEnd() - box.selectionStart()));
-    platform::copyToClipboard(selected, shownText(selected));
+    platform::copyToClipboard(selected, NameBox::displayText(selected));
 }
 
 void EditCommands::OnCut(wxCommandEvent&)

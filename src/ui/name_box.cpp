@@ -6,14 +6,6 @@
 namespace glimtags {
 namespace {
 
-wxString displayText(std::string_view bytes)
-{
-    wxString text;
-    for (const char byte : bytes)
-        text += wxUniChar(static_cast<wxUint32>(displayCharacter(static_cast<unsigned char>(byte))));
-    return text;
-}
-
 BoxEvent boxEventForKey(int keyCode)
 {
     switch (keyCode) {
@@ -140,6 +132,14 @@ void NameBox::scrollCaretIntoView()
 void NameBox::beep()
 {
     platform::beep();
+}
+
+wxString NameBox::displayText(std::string_view bytes)
+{
+    wxString text;
+    for (const char byte : bytes)
+        text += wxUniChar(static_cast<wxUint32>(displayCharacter(static_cast<unsigned char>(byte))));
+    return text;
 }
 
 std::string NameBox::boxBytes() const

@@ -36,6 +36,8 @@ public:
 
     // The bytes the box holds now (all of them, not only the first 255).
     std::string boxBytes() const;
+    // The characters the box shows for the bytes, one for each.
+    static wxString displayText(std::string_view bytes);
     BoxState state() const { return {name_, selectionStart(), selectionEnd()}; }
 
     // Runs the edits of one command (a palette click, a paste) as one Undo step.
