@@ -136,11 +136,14 @@ std::optional<NameText> serverNameIfChanged(const NameText& typed)
     return server;
 }
 
-bool serverCutsName(const NameText& typed)
+std::optional<GameChange> serverCut(const NameText& typed)
 {
     const std::vector<GameChange> changes = serverName(typed, NameType::User).changes;
-    return std::any_of(changes.begin(), changes.end(),
-                       [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+    const auto cut = std::find_if(changes.begin(), changes.end(),
+                                  [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
+    if (cut == changes.end())
+        return std::nullopt;
+    return *cut;
 }
 
 } // namespace glimtags

@@ -50,7 +50,7 @@ GameName serverName(const NameText& typed, NameType type);
 // line the preview adds above the name. Nothing for an empty name.
 std::optional<NameText> serverNameIfChanged(const NameText& typed);
 
-// Whether a server would cut the player name.
-bool serverCutsName(const NameText& typed);
+// Where a server cuts the player name: the cut, through the end; nothing when it keeps all.
+std::optional<GameChange> serverCut(const NameText& typed);
 
 } // namespace glimtags

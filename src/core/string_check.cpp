@@ -108,10 +108,8 @@ void gamePass(CheckHost& host)
 
 void tellCut(CheckHost& host)
 {
-    const std::vector<GameChange> changes = serverName(host.currentName(), NameType::User).changes;
-    const auto cut = std::find_if(changes.begin(), changes.end(),
-                                  [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
-    if (cut == changes.end())
+    const std::optional<GameChange> cut = serverCut(host.currentName());
+    if (!cut)
         return;
     host.selectRange(cut->start, cut->end);
     host.requestRepaint();

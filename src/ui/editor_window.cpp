@@ -177,7 +177,7 @@ void EditorWindow::onNameChanged(bool undone)
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.
-    const bool cut = serverCutsName(nameBox_->text());
+    const bool cut = serverCut(nameBox_->text()).has_value();
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
     // Undoing a deletion of the check would only bring its question back.
