@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace glimtags {
 
@@ -33,7 +35,13 @@ public:
     virtual int readInteger(std::string_view key, int defaultValue) = 0;
     virtual std::string readText(std::string_view key, std::string_view defaultValue) = 0;
     virtual bool writeInteger(std::string_view key, int value) = 0;
-    virtual bool writeText(std::string_view key, std::string_view value) = 0;
+    // Several texts kept in one write of the store.
+    using TextValues = std::vector<std::pair<std::string, std::string>>;
+    virtual bool writeTexts(const TextValues& values) = 0;
+    bool writeText(std::string_view key, std::string_view value)
+    {
+        return writeTexts({{std::string(key), std::string(value)}});
+    }
 };
 
 enum class Toggle {

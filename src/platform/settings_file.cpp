@@ -61,9 +61,10 @@ bool SettingsFile::writeInteger(std::string_view key, int value)
     return save();
 }
 
-bool SettingsFile::writeText(std::string_view key, std::string_view value)
+bool SettingsFile::writeTexts(const TextValues& values)
 {
-    config_->Write(keyString(key), fromFileSystem(std::string(value)));
+    for (const auto& [key, value] : values)
+        config_->Write(keyString(key), fromFileSystem(value));
     return save();
 }
 

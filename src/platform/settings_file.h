@@ -27,7 +27,7 @@ public:
     int readInteger(std::string_view key, int defaultValue) override;
     std::string readText(std::string_view key, std::string_view defaultValue) override;
     bool writeInteger(std::string_view key, int value) override;
-    bool writeText(std::string_view key, std::string_view value) override;
+    bool writeTexts(const TextValues& values) override;
 
 private:
     bool save();

@@ -51,11 +51,14 @@ std::string RecentFiles::path(int menuId) const
 
 void RecentFiles::store()
 {
+    // The whole list in one write of the settings file, not one for each entry.
+    SettingsStore::TextValues list;
     for (int i = 0; i < kCount; ++i) {
         const std::size_t index = static_cast<std::size_t>(i);
-        store_.writeText(recentKey(i), index < history_.GetCount() ? platform::toFileSystem(history_.GetHistoryFile(index))
-                                                                   : std::string());
+        list.emplace_back(recentKey(i), index < history_.GetCount() ? platform::toFileSystem(history_.GetHistoryFile(index))
+                                                                    : std::string());
     }
+    store_.writeTexts(list);
 }
 
 } // namespace glimtags

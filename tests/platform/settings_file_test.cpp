@@ -63,12 +63,12 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedWithTheFileAndTheReason)
     dir.write("config", "a file where the folder belongs");
     SettingsFile blocked(path);
     blocked.onWriteFailure(report);
-    EXPECT_FALSE(blocked.writeInteger("EnableStripe", 1));
+    EXPECT_FALSE(blocked.writeTexts({{"q3Path", "/q3"}, {"RecentFile1", "/q3/a.name"}})) << "in one write";
     fs::remove(dir.file("config"));
     SettingsFile failing(path);
     failing.onWriteFailure(report);
     glimtags::platform::setWriteFaultForTesting(1);
-    EXPECT_FALSE(failing.writeText("q3Path", "/q3"));
+    EXPECT_FALSE(failing.writeInteger("EnableStripe", 1));
     EXPECT_EQ(reports, (std::vector<std::string>{path + ": " + std::generic_category().message(ENOTDIR),
                                                  path + ": " + std::generic_category().message(EIO)}));
 }

@@ -29,7 +29,7 @@ struct MemoryStore : glimtags::SettingsStore {
             integers[std::string(key)] = value;
         return keeps;
     }
-    bool writeText(std::string_view, std::string_view) override { return false; }
+    bool writeTexts(const TextValues&) override { return false; }
 
     std::map<std::string, int> integers;
     std::map<std::string, std::string> texts;
