@@ -9,10 +9,11 @@
 
 #include <string>
 
+using glimtags::kPreviewHeight;
+using glimtags::kPreviewWidth;
+
 namespace {
 
-constexpr int kWidth = 576;
-constexpr int kHeight = 228;
 const std::string kResources = GLIMTAGS_RESOURCES;
 
 // 35 glyphs, each after its own colour code: the longest name the editor saves.
@@ -29,7 +30,7 @@ std::string colouredName()
 
 void paintSequence(benchmark::State& state)
 {
-    const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
+    const glimtags::tools::OffscreenGl offscreen(kPreviewWidth, kPreviewHeight);
     glimtags::TgaImage font;
     glimtags::TgaImage background;
     if (!font.load(kResources + "/Font.TGA") || !background.load(kResources + "/BackGrnd.TGA")) {
@@ -37,7 +38,7 @@ void paintSequence(benchmark::State& state)
         return;
     }
     glimtags::PreviewView view;
-    view.startScene(kWidth, kHeight);
+    view.startScene(kPreviewWidth, kPreviewHeight);
     view.setFont(font);
     view.setBackground(background);
     view.setLabels(glimtags::previewLabels(glimtags::LanguageTable(kResources + "/English.lan")));
@@ -46,7 +47,7 @@ void paintSequence(benchmark::State& state)
     preview.selectionStart = 30;
     preview.selectionEnd = 60;
     for (auto _ : state) {
-        glimtags::paintPreview(view, preview, kWidth, kHeight);
+        glimtags::paintPreview(view, preview, kPreviewWidth, kPreviewHeight);
         // The rasteriser works behind the calls; a paint ends when its pixels are there.
         glFinish();
     }
@@ -55,18 +56,18 @@ BENCHMARK(paintSequence)->Unit(benchmark::kMicrosecond);
 
 void drawLongText(benchmark::State& state)
 {
-    const glimtags::tools::OffscreenGl offscreen(kWidth, kHeight);
+    const glimtags::tools::OffscreenGl offscreen(kPreviewWidth, kPreviewHeight);
     glimtags::TgaImage sheet;
     sheet.load(kResources + "/Font.TGA");
     glimtags::BitmapFont font;
     font.createFont(sheet);
-    glViewport(0, 0, kWidth, kHeight);
+    glViewport(0, 0, kPreviewWidth, kPreviewHeight);
     // Lines of 47 glyphs, so that no byte is left out at the right edge.
     std::string text;
     while (text.size() < 1023)
         text += text.size() % 48 == 47 ? '\n' : static_cast<char>('!' + text.size() % 90);
     for (auto _ : state) {
-        font.drawText(0, kHeight - 12, "%s", text.c_str());
+        font.drawText(0, kPreviewHeight - 12, "%s", text.c_str());
         glFinish();
     }
 }

@@ -11,6 +11,10 @@
 
 namespace glimtags {
 
+// The preview's size in pixels: the scene's layout is made for it.
+inline constexpr int kPreviewWidth = 576;
+inline constexpr int kPreviewHeight = 228;
+
 // The preview scene: the name over the background, drawn with the game's font, and the
 // editing aids around it. Shapes are placed top-down, text bottom-up, both in preview
 // pixels. It is given pictures and texts; it reads no file itself.

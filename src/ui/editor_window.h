@@ -29,9 +29,6 @@ class PreviewCanvas;
 // attaches the menus and the toolbar, and wires them to the commands.
 class EditorWindow : public wxFrame {
 public:
-    static constexpr int kPreviewWidth = 576;
-    static constexpr int kPreviewHeight = 228;
-
     explicit EditorWindow(SettingsStore& store);
     ~EditorWindow() override;
 

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-using glimtags::tools::kPreviewHeight;
-using glimtags::tools::kPreviewWidth;
+using glimtags::kPreviewHeight;
+using glimtags::kPreviewWidth;
 
 namespace {
 

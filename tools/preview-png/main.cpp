@@ -36,8 +36,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "preview-png: warning: %s\n", drawn.warning.c_str());
     if (!drawn.error.empty())
         return fail(drawn.error);
-    const std::string error = glimtags::tools::writePng(options.out, glimtags::tools::kPreviewWidth,
-                                                        glimtags::tools::kPreviewHeight, drawn.rgb);
+    const std::string error =
+        glimtags::tools::writePng(options.out, glimtags::kPreviewWidth, glimtags::kPreviewHeight, drawn.rgb);
     if (!error.empty())
         return fail("cannot write " + options.out + ": " + error);
     return 0;

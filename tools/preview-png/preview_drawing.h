@@ -2,13 +2,12 @@
 
 #include "preview_options.h"
 
+#include "render/preview_view.h"
+
 #include <string>
 #include <vector>
 
 namespace glimtags::tools {
-
-inline constexpr int kPreviewWidth = 576;
-inline constexpr int kPreviewHeight = 228;
 
 // The editor's preview of the options' name, drawn offscreen: 8-bit RGB rows, bottom
 // row first. On failure the rows are empty and error says why; a font that does not
