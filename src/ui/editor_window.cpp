@@ -59,7 +59,8 @@ EditorWindow::EditorWindow(SettingsStore& store)
     setCheckMarks(*menuBar_, settings_);
     optionCommands_->findGameFont();
     bindHelpMenu(*this, settings_.Language);
-    showNameCounts(*this, nameBox_->text(), language());
+    nameCounts_ = std::make_unique<NameCounts>(language());
+    nameCounts_->show(*this, nameBox_->text());
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -173,7 +174,7 @@ void EditorWindow::endEditor()
 
 void EditorWindow::onNameChanged(bool undone)
 {
-    showNameCounts(*this, nameBox_->text(), language());
+    nameCounts_->show(*this, nameBox_->text());
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.

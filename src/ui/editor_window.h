@@ -21,6 +21,7 @@ class FileCommands;
 class FontSheets;
 class LanguageTable;
 class NameBox;
+class NameCounts;
 class OptionCommands;
 class Palette;
 class PreviewCanvas;
@@ -69,6 +70,7 @@ private:
     SettingsStore& store_;
     AppSettings settings_;
     std::unique_ptr<FontSheets> fonts_;
+    std::unique_ptr<NameCounts> nameCounts_;
     bool ending_ = false;
     // Whether a server would cut the name last checked, so that the cut is told once.
     bool serverCutsName_ = false;

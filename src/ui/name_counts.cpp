@@ -11,12 +11,17 @@
 
 namespace glimtags {
 
-void showNameCounts(wxFrame& frame, const NameText& name, const LanguageTable& texts)
+NameCounts::NameCounts(const LanguageTable& texts)
+    : counts_(texts.lookup("STATUS_COUNT"))
+    , overInGameLimit_(texts.lookup("STATUS_INGAME"))
 {
-    std::string counts =
-        formatMessage(texts.lookup("STATUS_COUNT"), {limitLength(name), kSaveLimit, name.length()});
+}
+
+void NameCounts::show(wxFrame& frame, const NameText& name) const
+{
+    std::string counts = formatMessage(counts_, {limitLength(name), kSaveLimit, name.length()});
     if (exceedsInGameLimit(name))
-        counts += formatMessage(texts.lookup("STATUS_INGAME"), {kInGameLimit});
+        counts += formatMessage(overInGameLimit_, {kInGameLimit});
     const wxString text = platform::fromLatin1(counts);
     wxStatusBar* bar = frame.GetStatusBar();
     const int widths[] = {-1, bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16};

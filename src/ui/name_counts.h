@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class wxFrame;
 
 namespace glimtags {
@@ -8,7 +10,16 @@ class LanguageTable;
 class NameText;
 
 // The name's counts against the limits in the second field of the frame's status bar,
-// which keeps the room they need; what a command did takes the rest.
-void showNameCounts(wxFrame& frame, const NameText& name, const LanguageTable& texts);
+// which keeps the room they need; what a command did takes the rest. The texts are
+// looked up once: the counts change with every key.
+class NameCounts {
+public:
+    explicit NameCounts(const LanguageTable& texts);
+    void show(wxFrame& frame, const NameText& name) const;
+
+private:
+    std::string counts_;
+    std::string overInGameLimit_;
+};
 
 } // namespace glimtags
