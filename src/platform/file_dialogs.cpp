@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
+#include <wx/filedlgcustomize.h>
 #include <wx/utils.h>
 
 namespace glimtags::platform {
@@ -25,11 +26,40 @@ wxString caseBlindFilter(const char* filter)
     return result;
 }
 
-std::optional<std::string> run(wxWindow* parent, const FileDialogRequest& request, long style)
+class PictureOptions : public wxFileDialogCustomizeHook {
+public:
+    PictureOptions(const PictureExportRequest& request, PictureExportChoice& choice)
+        : request_(request), choice_(choice)
+    {
+    }
+
+    void AddCustomControls(wxFileDialogCustomize& customizer) override
+    {
+        twiceSize_ = customizer.AddCheckBox(fromLatin1(request_.twiceSizeLabel));
+        transparent_ = customizer.AddCheckBox(fromLatin1(request_.transparentLabel));
+    }
+
+    void TransferDataFromCustomControls() override
+    {
+        choice_.twiceSize = twiceSize_->GetValue();
+        choice_.transparent = transparent_->GetValue();
+    }
+
+private:
+    const PictureExportRequest& request_;
+    PictureExportChoice& choice_;
+    wxFileDialogCheckBox* twiceSize_ = nullptr;
+    wxFileDialogCheckBox* transparent_ = nullptr;
+};
+
+std::optional<std::string> run(wxWindow* parent, const FileDialogRequest& request, long style,
+                               wxFileDialogCustomizeHook* options = nullptr)
 {
     const wxString title = request.title ? wxString(request.title) : wxString(wxFileSelectorPromptStr);
     wxFileDialog dialog(parent, title, fromFileSystem(request.folder), fromFileSystem(request.initialName),
                         caseBlindFilter(request.filter), style);
+    if (options)
+        dialog.SetCustomizeHook(*options);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
     // GTK selects a file in a folder it has not read yet only once the folder is read,
@@ -51,6 +81,17 @@ std::optional<std::string> chooseFileToOpen(wxWindow* parent, const FileDialogRe
 std::optional<std::string> chooseFileToSave(wxWindow* parent, const FileDialogRequest& request)
 {
     return run(parent, request, wxFD_SAVE);
+}
+
+std::optional<PictureExportChoice> choosePictureToExport(wxWindow* parent, const PictureExportRequest& request)
+{
+    PictureExportChoice choice;
+    PictureOptions options(request, choice);
+    const std::optional<std::string> path = run(parent, request.file, wxFD_SAVE, &options);
+    if (!path)
+        return std::nullopt;
+    choice.path = *path;
+    return choice;
 }
 
 } // namespace glimtags::platform

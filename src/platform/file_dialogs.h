@@ -19,4 +19,17 @@ struct FileDialogRequest {
 std::optional<std::string> chooseFileToOpen(wxWindow* parent, const FileDialogRequest& request);
 std::optional<std::string> chooseFileToSave(wxWindow* parent, const FileDialogRequest& request);
 
+// A save dialog with two options of a picture beside the file name; the labels are language texts.
+struct PictureExportRequest {
+    FileDialogRequest file;
+    std::string twiceSizeLabel;
+    std::string transparentLabel;
+};
+struct PictureExportChoice {
+    std::string path;
+    bool twiceSize = false;
+    bool transparent = false;
+};
+std::optional<PictureExportChoice> choosePictureToExport(wxWindow* parent, const PictureExportRequest& request);
+
 } // namespace glimtags::platform
