@@ -3,6 +3,7 @@
 #include "core/colour_effects.h"
 #include "core/console_command.h"
 #include "core/game_name.h"
+#include "core/language_table.h"
 #include "core/message_format.h"
 #include "core/name_characters.h"
 #include "core/needless_codes.h"
