@@ -18,13 +18,13 @@ using glimtags::NameText;
 namespace {
 
 // Name as typed, then as compacted over the whole name.
-using CompactCase = std::pair<const char*, const char*>;
+using CompactCase = std::pair<std::string, std::string>;
 
 void expectCompacted(std::initializer_list<CompactCase> cases)
 {
     for (const auto& [name, result] : cases)
         EXPECT_EQ(glimtags::removeNeedlessCodes(NameText(name), 0, 0),
-                  (BoxState{NameText(result), 0, static_cast<int>(std::string_view(result).size())}))
+                  (BoxState{NameText(result), 0, static_cast<int>(result.size())}))
             << name;
 }
 
@@ -72,6 +72,17 @@ TEST(NeedlessCodes, ACodeTheServersVersionNeedsStays)
         {"a ^1  ^2b", "a   ^2b"},
         // Blanks at the very start go on the server; behind a code they stay.
         {"^1 ^2a", "^1 ^2a"},
+    });
+}
+
+TEST(NeedlessCodes, ANameTheServerCutsLosesItsNeedlessCodesToo)
+{
+    const std::string x30(30, 'x');
+    expectCompacted({
+        // The server shows more of the shorter name, and the same up to the old cut...
+        {"^1^2" + x30 + "xxxxxxxxxx", "^2" + x30 + "xxxxxxxxxx"},
+        // ...where a caret the cut parted from its code byte was drawn as a glyph.
+        {"^1^1" + x30 + "^2y", "^1" + x30 + "^2y"},
     });
 }
 
