@@ -36,10 +36,7 @@ struct ServerDrawing {
 
 ServerDrawing serverDrawing(const NameText& name)
 {
-    const GameName server = serverName(name, NameType::User);
-    const bool cut = std::any_of(server.changes.begin(), server.changes.end(),
-                                 [](const GameChange& change) { return change.reason == GameChangeReason::CutAtLimit; });
-    return {drawing(server.text), cut};
+    return {drawing(serverName(name, NameType::User).text), serverCut(name).has_value()};
 }
 
 // A shorter name shows more before the server's cut: only what the longer one showed
