@@ -59,6 +59,8 @@ inline constexpr int ToolUndo = 32830;
 inline constexpr int ToolRedo = 32831;
 // Redo's second key, Ctrl+Y, beside the Ctrl+Shift+Z its menu item shows.
 inline constexpr int KeyRedo = 32832;
+inline constexpr int MenuRemoveNeedlessCodes = 32833;
+inline constexpr int MenuServerVersion = 32834;
 // The recent files, the latest first, in a submenu of their own.
 inline constexpr int RecentFilesMenu = 32839;
 inline constexpr int FirstRecentFile = 32840;

@@ -2,7 +2,11 @@
 
 #include "core/colour_effects.h"
 #include "core/console_command.h"
+#include "core/game_name.h"
+#include "core/language_table.h"
+#include "core/message_format.h"
 #include "core/name_characters.h"
+#include "core/needless_codes.h"
 #include "platform/clipboard.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
@@ -45,6 +49,8 @@ EditCommands::EditCommands(EditorWindow& window)
     bind(&EditCommands::OnCopyCommand, ids::MenuCopyHostCommand);
     bind(&EditCommands::OnRemoveCodes, ids::MenuRemoveCodes);
     bind(&EditCommands::OnRainbow, ids::MenuRainbow);
+    bind(&EditCommands::OnRemoveNeedlessCodes, ids::MenuRemoveNeedlessCodes);
+    bind(&EditCommands::OnServerVersion, ids::MenuServerVersion);
     const wxAcceleratorEntry redoKey(wxACCEL_CTRL, 'Y', ids::KeyRedo);
     window_.SetAcceleratorTable(wxAcceleratorTable(1, &redoKey));
 }
@@ -139,6 +145,37 @@ void EditCommands::OnRainbow(wxCommandEvent&)
     box.editAsOneStep([&] {
         box.setText(result->name);
         box.setSelection(result->selectionStart, result->selectionEnd);
+    });
+}
+
+void EditCommands::OnRemoveNeedlessCodes(wxCommandEvent&)
+{
+    NameBox& box = window_.nameBox();
+    const NameText name = box.text();
+    const BoxState result = removeNeedlessCodes(name, box.selectionStart(), box.selectionEnd());
+    const int saved = name.length() - result.name.length();
+    if (saved == 0) {
+        box.beep();
+        return;
+    }
+    box.editAsOneStep([&] {
+        box.setText(result.name);
+        box.setSelection(result.selectionStart, result.selectionEnd);
+    });
+    window_.showStatus(platform::fromLatin1(formatMessage(window_.language().lookup("STATUS_NEEDLESSCODES"), {saved})));
+}
+
+void EditCommands::OnServerVersion(wxCommandEvent&)
+{
+    NameBox& box = window_.nameBox();
+    const std::optional<NameText> server = serverNameIfChanged(box.text());
+    if (!server) {
+        box.beep();
+        return;
+    }
+    box.editAsOneStep([&] {
+        box.setText(*server);
+        box.setSelection(server->length(), server->length());
     });
 }
 

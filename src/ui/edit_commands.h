@@ -24,6 +24,8 @@ private:
     void OnCopyCommand(wxCommandEvent& event);
     void OnRemoveCodes(wxCommandEvent& event);
     void OnRainbow(wxCommandEvent& event);
+    void OnRemoveNeedlessCodes(wxCommandEvent& event);
+    void OnServerVersion(wxCommandEvent& event);
 
     void copySelection();
     void copyCommand(NameType type);

@@ -59,6 +59,8 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"EDIT_COPYHOSTCOMMAND", Target::MenuItem, ids::MenuCopyHostCommand},
     {"EDIT_REMOVECODES", Target::MenuItem, ids::MenuRemoveCodes},
     {"EDIT_RAINBOW", Target::MenuItem, ids::MenuRainbow},
+    {"EDIT_REMOVENEEDLESSCODES", Target::MenuItem, ids::MenuRemoveNeedlessCodes},
+    {"EDIT_SERVERVERSION", Target::MenuItem, ids::MenuServerVersion},
     {"EDIT_UNDO", Target::ToolTip, ids::ToolUndo},
     {"EDIT_REDO", Target::ToolTip, ids::ToolRedo},
     {"OPTIONS", Target::MenuTitle, 2},
@@ -146,6 +148,8 @@ wxMenuBar* createMenuBar()
     edit->AppendSeparator();
     edit->Append(ids::MenuRemoveCodes, "Remove colour co&des");
     edit->Append(ids::MenuRainbow, "Rain&bow");
+    edit->Append(ids::MenuRemoveNeedlessCodes, "Remove &needless colour codes");
+    edit->Append(ids::MenuServerVersion, "Make it as the ser&ver shows it");
 
     auto* options = new wxMenu;
     options->AppendCheckItem(ids::MenuStripe, "Enable color &Stripe behind NickName");

@@ -142,3 +142,33 @@ TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
     setName("^ab", 0, 0);
     EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("3 of 35 characters \xc2\xb7 3 bytes"));
 }
+
+TEST_F(EditCommandsTest, RemoveNeedlessCodesIsOneStepThatSaysWhatItSavedOrBeeps)
+{
+    setName("^1^2a^2b^3", 0, 0);
+    command(ids::MenuRemoveNeedlessCodes);
+    EXPECT_EQ(boxBytes(), "^2ab");
+    EXPECT_EQ(selection(), std::make_pair(0, 4));
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(0), "Needless colour codes removed: 6 bytes saved");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "^1^2a^2b^3");
+    setName("^2ab", 0, 0);
+    beeps = 0;
+    command(ids::MenuRemoveNeedlessCodes);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(boxBytes(), "^2ab");
+}
+
+TEST_F(EditCommandsTest, MakeItAsTheServerShowsItIsOneStepOrBeeps)
+{
+    setName("  a^0b", 0, 0);
+    command(ids::MenuServerVersion);
+    EXPECT_EQ(boxBytes(), "ab");
+    pressKey('Z', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), "  a^0b");
+    setName("ab", 0, 0);
+    beeps = 0;
+    command(ids::MenuServerVersion);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(boxBytes(), "ab");
+}
