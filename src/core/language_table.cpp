@@ -17,6 +17,21 @@ LanguageFailureHandler& failureHandler()
     return handler;
 }
 
+// The text between the first double quote from the position on and the next one;
+// empty for a position past the end (npos included) or without such a pair.
+std::string quotedValueFrom(std::string_view text, std::size_t position)
+{
+    if (position >= text.size())
+        return {};
+    const std::size_t opening = text.find('"', position);
+    if (opening == std::string_view::npos)
+        return {};
+    const std::size_t closing = text.find('"', opening + 1);
+    if (closing == std::string_view::npos)
+        return {};
+    return std::string(text.substr(opening + 1, closing - opening - 1));
+}
+
 // The file read at start and its text, kept for the rest of the run.
 struct LoadedLanguage {
     std::string fileName;
@@ -48,19 +63,6 @@ std::optional<std::string> readLanguageFile(const std::string& fileName)
 std::string findQuotedValue(std::string_view text, std::string_view key)
 {
     return quotedValueFrom(text, findIgnoringCase(text, key));
-}
-
-std::string quotedValueFrom(std::string_view text, std::size_t position)
-{
-    if (position >= text.size())
-        return {};
-    const std::size_t opening = text.find('"', position);
-    if (opening == std::string_view::npos)
-        return {};
-    const std::size_t closing = text.find('"', opening + 1);
-    if (closing == std::string_view::npos)
-        return {};
-    return std::string(text.substr(opening + 1, closing - opening - 1));
 }
 
 std::string languageSettingFor(const std::string& chosenPath, const std::string& startFolder)

@@ -13,9 +13,6 @@ inline constexpr const char* kDefaultLanguageFile = "English.lan";
 // (letters compared without regard to case) and the next double quote.
 // Empty when the key is missing or no complete pair of quotes follows it.
 std::string findQuotedValue(std::string_view text, std::string_view key);
-// The text between the first double quote from the position on and the next one;
-// empty for a position past the end (npos included) or without such a pair.
-std::string quotedValueFrom(std::string_view text, std::size_t position);
 
 // How a chosen language file is stored so that later starts find it: its bare name
 // when it lies in the start folder, where bare names resolve, else its whole path.
