@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+using namespace std::string_literals;
+
 namespace {
 
 const glimtags::fuzz::MemoryFile* input = nullptr;
@@ -49,24 +51,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!roundTrip) {
         input->replace(bytes.data(), bytes.size());
-        const std::optional<glimtags::NameText> name = glimtags::readNameScript(input->path(), type);
-        FUZZ_CHECK(name && name->bytes().size() <= glimtags::NameText::kMaxBytes);
-        FUZZ_CHECK(name->bytes().find('"') == std::string::npos && name->bytes().find('\0') == std::string::npos);
+        const glimtags::ScriptReading read = glimtags::readNameScript(input->path(), type);
+        FUZZ_CHECK(read.outcome != glimtags::ScriptReadOutcome::Unreadable);
+        // A value ends at its line and at its quote, and the script ends at a zero byte.
+        FUZZ_CHECK(read.name.bytes().size() <= glimtags::NameText::kMaxBytes);
+        FUZZ_CHECK(read.name.bytes().find_first_of("\"\r\n"s + '\0') == std::string::npos);
+        FUZZ_CHECK(read.outcome == glimtags::ScriptReadOutcome::Read || read.name.empty());
         return 0;
     }
 
     // A saved name comes back with its white ending, cut to the name's limit, unless a quote
-    // ends the value early or a CR LF inside it reads back as a line feed.
+    // or a line end inside it ends the value early, as it would in the game.
     const glimtags::NameText name(bytes);
-    if (name.bytes().find('"') != std::string::npos || name.bytes().find("\r\n") != std::string::npos)
+    if (name.bytes().find_first_of("\"\r\n"s + '\0') != std::string::npos)
         return 0;
     const std::string script = glimtags::nameScriptBytes(type, name, endColorWhite);
     input->replace(script.data(), script.size());
-    const std::optional<glimtags::NameText> read = glimtags::readNameScript(input->path(), type);
+    const glimtags::ScriptReading read = glimtags::readNameScript(input->path(), type);
     const std::string written = glimtags::nameWithEnding(name, endColorWhite);
-    FUZZ_CHECK(read && *read == glimtags::NameText(written));
+    FUZZ_CHECK(read.outcome == glimtags::ScriptReadOutcome::Read && read.name == glimtags::NameText(written));
     // Opened and saved again with the same option, an uncut name keeps its bytes.
     if (written.size() <= glimtags::NameText::kMaxBytes)
-        FUZZ_CHECK(glimtags::nameWithEnding(glimtags::withoutWhiteEnding(*read, endColorWhite), endColorWhite) == written);
+        FUZZ_CHECK(glimtags::nameWithEnding(glimtags::withoutWhiteEnding(read.name, endColorWhite), endColorWhite) ==
+                   written);
     return 0;
 }

@@ -21,18 +21,21 @@ bool isFolder(std::string_view path)
     return std::filesystem::is_directory(std::filesystem::path(path), error);
 }
 
-void createFolder(std::string_view path)
+// The system's reason when the folder could not be made. A folder that is already
+// there also fails to be made: the existence test that follows tells the two apart.
+std::string createFolder(std::string_view path)
 {
-    // A folder that is already there, or one that cannot be made, shows up in the
-    // existence test that follows.
-    std::error_code ignored;
-    std::filesystem::create_directory(std::filesystem::path(path), ignored);
+    std::error_code error;
+    std::filesystem::create_directory(std::filesystem::path(path), error);
+    return error.message();
 }
 
-void showRejection(int result, std::string_view path, FolderPathHost& host, const LanguageTable& language)
+void showRejection(int result, std::string_view path, FolderPathHost& host, const LanguageTable& language,
+                   const std::string& reason = {})
 {
     const char* key = result == kFolderPathInvalid ? "PATHDLG_ERROR2" : "PATHDLG_ERROR3";
-    host.showError(formatMessage(language.lookup(key), {path}));
+    const std::string message = formatMessage(language.lookup(key), {path});
+    host.showError(reason.empty() ? message : message + "\n" + reason);
 }
 
 } // namespace
@@ -46,7 +49,7 @@ bool IsValidFolderName(std::string_view component)
     return component.find_first_of("\"*/:<>?\\|") == std::string_view::npos;
 }
 
-int ProcessFolderPath(std::string_view path, bool checkOnly)
+int ProcessFolderPath(std::string_view path, bool checkOnly, std::string* whyNotCreated)
 {
     if (path.empty() || path.size() > kMaxFolderPathLength || path.front() != '/')
         return kFolderPathInvalid;
@@ -60,9 +63,12 @@ int ProcessFolderPath(std::string_view path, bool checkOnly)
             return kFolderPathInvalid;
         if (!checkOnly) {
             const std::string_view folder = path.substr(0, end);
-            createFolder(folder);
-            if (!pathExists(folder))
+            const std::string reason = createFolder(folder);
+            if (!pathExists(folder)) {
+                if (whyNotCreated)
+                    *whyNotCreated = reason;
                 return kFolderPathNotCreated;
+            }
         }
         if (end == path.size())
             return kFolderPathAccepted;
@@ -87,8 +93,9 @@ int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const Languag
     }
     if (!host.askYesNo(formatMessage(language.lookup("PATHDLG_ERROR1"), {path})))
         return kFolderPathCreationDeclined;
-    if (const int result = ProcessFolderPath(path, false); result != kFolderPathAccepted) {
-        showRejection(result, path, host, language);
+    std::string whyNotCreated;
+    if (const int result = ProcessFolderPath(path, false, &whyNotCreated); result != kFolderPathAccepted) {
+        showRejection(result, path, host, language, whyNotCreated);
         return result;
     }
     return kFolderPathAccepted;

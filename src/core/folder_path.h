@@ -26,8 +26,9 @@ bool IsValidFolderName(std::string_view component);
 // kFolderPathInvalid for a path that breaks the rules (relative, a trailing "/",
 // an empty or refused component, too long), or in create mode kFolderPathNotCreated.
 // checkOnly examines the text alone; create mode makes every missing folder from the
-// root down and fails when one of them still does not exist afterwards.
-int ProcessFolderPath(std::string_view path, bool checkOnly);
+// root down and fails when one of them still does not exist afterwards, with the
+// system's reason for that folder in whyNotCreated when given.
+int ProcessFolderPath(std::string_view path, bool checkOnly, std::string* whyNotCreated = nullptr);
 
 // What ConfirmFolderPath needs of the dialog it validates for.
 class FolderPathHost {
@@ -42,7 +43,8 @@ public:
 // Accepts a folder that exists or that the user lets it create; a path that names
 // something other than a folder is invalid.
 // Returns kFolderPathAccepted, the rejecting ProcessFolderPath result after its message,
-// or kFolderPathCreationDeclined. The texts are looked up when each message is shown.
+// or kFolderPathCreationDeclined. The texts are looked up when each message is shown;
+// a folder that cannot be made is told with the system's reason on a line of its own.
 int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language);
 
 } // namespace glimtags

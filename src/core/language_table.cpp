@@ -17,13 +17,8 @@ LanguageFailureHandler& failureHandler()
     return handler;
 }
 
-} // namespace
-
-std::string findQuotedValue(std::string_view text, std::string_view key)
-{
-    return quotedValueFrom(text, findIgnoringCase(text, key));
-}
-
+// The text between the first double quote from the position on and the next one;
+// empty for a position past the end (npos included) or without such a pair.
 std::string quotedValueFrom(std::string_view text, std::size_t position)
 {
     if (position >= text.size())
@@ -35,6 +30,39 @@ std::string quotedValueFrom(std::string_view text, std::size_t position)
     if (closing == std::string_view::npos)
         return {};
     return std::string(text.substr(opening + 1, closing - opening - 1));
+}
+
+// The file read at start and its text, kept for the rest of the run.
+struct LoadedLanguage {
+    std::string fileName;
+    std::string text;
+};
+
+std::optional<LoadedLanguage>& loadedLanguage()
+{
+    static std::optional<LoadedLanguage> loaded;
+    return loaded;
+}
+
+std::string fileNameOrDefault(std::string fileName)
+{
+    return fileName.empty() ? std::string(kDefaultLanguageFile) : std::move(fileName);
+}
+
+// The file's text, or nothing after the failure handler has been told.
+std::optional<std::string> readLanguageFile(const std::string& fileName)
+{
+    std::optional<std::string> text = readTextFile(findDataFile(fileName));
+    if (!text && failureHandler())
+        failureHandler()("Unable to open language file ' " + fileName + "'!");
+    return text;
+}
+
+} // namespace
+
+std::string findQuotedValue(std::string_view text, std::string_view key)
+{
+    return quotedValueFrom(text, findIgnoringCase(text, key));
 }
 
 std::string languageSettingFor(const std::string& chosenPath, const std::string& startFolder)
@@ -51,20 +79,27 @@ void setLanguageFailureHandler(LanguageFailureHandler handler)
     failureHandler() = std::move(handler);
 }
 
+bool loadLanguageFile(const std::string& fileName)
+{
+    const std::string name = fileNameOrDefault(fileName);
+    std::optional<std::string> text = readLanguageFile(name);
+    if (!text)
+        return false;
+    loadedLanguage() = LoadedLanguage{name, std::move(*text)};
+    return true;
+}
+
 LanguageTable::LanguageTable(std::string fileName)
-    : fileName_(fileName.empty() ? std::string(kDefaultLanguageFile) : std::move(fileName))
+    : fileName_(fileNameOrDefault(std::move(fileName)))
 {
 }
 
 std::string LanguageTable::lookup(std::string_view key) const
 {
-    const std::optional<std::string> text = readTextFile(findDataFile(fileName_));
-    if (!text) {
-        if (failureHandler())
-            failureHandler()("Unable to open language file ' " + fileName_ + "'!");
-        return {};
-    }
-    return findQuotedValue(*text, key);
+    if (const std::optional<LoadedLanguage>& loaded = loadedLanguage(); loaded && loaded->fileName == fileName_)
+        return findQuotedValue(loaded->text, key);
+    const std::optional<std::string> text = readLanguageFile(fileName_);
+    return text ? findQuotedValue(*text, key) : std::string();
 }
 
 } // namespace glimtags

@@ -13,9 +13,6 @@ inline constexpr const char* kDefaultLanguageFile = "English.lan";
 // (letters compared without regard to case) and the next double quote.
 // Empty when the key is missing or no complete pair of quotes follows it.
 std::string findQuotedValue(std::string_view text, std::string_view key);
-// The text between the first double quote from the position on and the next one;
-// empty for a position past the end (npos included) or without such a pair.
-std::string quotedValueFrom(std::string_view text, std::size_t position);
 
 // How a chosen language file is stored so that later starts find it: its bare name
 // when it lies in the start folder, where bare names resolve, else its whole path.
@@ -27,8 +24,14 @@ std::string languageSettingFor(const std::string& chosenPath, const std::string&
 using LanguageFailureHandler = std::function<void(const std::string& message)>;
 void setLanguageFailureHandler(LanguageFailureHandler handler);
 
+// Reads the language file once, as the program does at start: from then on every table
+// by that name (empty for the default file) looks its texts up in what was read,
+// whatever becomes of the file. False, after the failure handler, when it cannot be read.
+bool loadLanguageFile(const std::string& fileName);
+
 // A language file by its name (a bare name is found as every data file is, from the start folder on)
-// and the one lookup rule every text is read by. Reads the file afresh each time.
+// and the one lookup rule every text is read by. The file loaded at start is not read
+// again; any other is read afresh at each lookup.
 class LanguageTable {
 public:
     explicit LanguageTable(std::string fileName);

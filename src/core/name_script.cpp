@@ -1,7 +1,7 @@
 #include "core/name_script.h"
 
 #include "core/ascii_case.h"
-#include "core/language_table.h"
+#include "core/console_script.h"
 #include "core/regular_file.h"
 
 namespace glimtags {
@@ -19,24 +19,6 @@ std::string_view extensionOf(std::string_view path)
     const std::string_view fileName = fileNameOf(path);
     const std::size_t dot = fileName.rfind('.');
     return dot == std::string_view::npos ? std::string_view() : fileName.substr(dot + 1);
-}
-
-// The first place where the variable stands as a word of its own: after a blank or
-// at a line start, before a blank or a quote. "name" inside "sv_hostname" is no match.
-std::size_t findVariable(std::string_view text, std::string_view variable)
-{
-    for (std::size_t from = 0; from < text.size();) {
-        const std::size_t found = findIgnoringCase(text.substr(from), variable);
-        if (found == std::string_view::npos)
-            break;
-        const std::size_t at = from + found;
-        const std::size_t after = at + variable.size();
-        const bool startsWord = at == 0 || isBlank(text[at - 1]) || text[at - 1] == '\n';
-        if (startsWord && after < text.size() && (isBlank(text[after]) || text[after] == '"'))
-            return at;
-        from = at + 1;
-    }
-    return std::string_view::npos;
 }
 
 } // namespace
@@ -94,11 +76,6 @@ std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWh
     return "seta " + std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';
 }
 
-std::string mergeText(NameType type, const NameText& name, bool endColorWhite)
-{
-    return nameScriptBytes(type, name, endColorWhite) + '\n';
-}
-
 ScriptSavePlan planScriptSave(NameType type, std::string_view chosenPath)
 {
     if (!extensionOf(chosenPath).empty())
@@ -117,12 +94,15 @@ std::optional<NameType> openedScriptType(std::string_view chosenPath)
     return std::nullopt;
 }
 
-std::optional<NameText> readNameScript(const std::string& path, NameType type)
+ScriptReading readNameScript(const std::string& path, NameType type)
 {
-    const std::optional<std::string> text = readTextFile(path);
-    if (!text)
-        return std::nullopt;
-    return NameText(quotedValueFrom(*text, findVariable(*text, scriptVariable(type))));
+    const std::optional<std::string> bytes = readRegularFile(path);
+    if (!bytes)
+        return {ScriptReadOutcome::Unreadable, NameText()};
+    const std::optional<ConsoleSetting> setting = lastSetting(*bytes, scriptVariable(type));
+    if (!setting)
+        return {ScriptReadOutcome::NoName, NameText()};
+    return {ScriptReadOutcome::Read, NameText(setting->value)};
 }
 
 } // namespace glimtags

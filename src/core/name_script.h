@@ -46,10 +46,9 @@ std::string nameWithEnding(const NameText& name, bool endColorWhite);
 // saving the rest writes it back, so that a file opened and saved again keeps its bytes.
 NameText withoutWhiteEnding(const NameText& read, bool endColorWhite);
 
-// The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end.
+// The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end, as a
+// script file holds it and as it is merged into the game configuration.
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite);
-// The seta line and a line feed, as merged into the game configuration.
-std::string mergeText(NameType type, const NameText& name, bool endColorWhite);
 
 // Where a save writes and the file name the success message shows.
 struct ScriptSavePlan {
@@ -64,8 +63,14 @@ ScriptSavePlan planScriptSave(NameType type, std::string_view chosenPath);
 // case: "host" or "name"; nothing for any other extension or none.
 std::optional<NameType> openedScriptType(std::string_view chosenPath);
 
-// The name a script file sets, by the language lookup rule on the file, cut to
-// NameText's limit. Nothing when the file cannot be read.
-std::optional<NameText> readNameScript(const std::string& path, NameType type);
+// What Open finds in a script file: the name it sets, read as the game's console reads
+// the file (lastSetting) and cut to NameText's limit; NoName for a file that sets none
+// (the name being edited then stays); Unreadable for a file that cannot be read.
+enum class ScriptReadOutcome { Read, NoName, Unreadable };
+struct [[nodiscard]] ScriptReading {
+    ScriptReadOutcome outcome;
+    NameText name;
+};
+ScriptReading readNameScript(const std::string& path, NameType type);
 
 } // namespace glimtags

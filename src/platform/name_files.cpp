@@ -40,7 +40,7 @@ MergeResult mergeNameIntoGameConfig(const std::string& gameFolder, NameType type
     if (const FileWriteResult written = writeFileAtomically(backup, *bytes); !written)
         return {MergeOutcome::BackupFailed, backup, written.error};
 
-    const std::string merged = mergeIntoConfiguration(*bytes, type, mergeText(type, name, endColorWhite));
+    const std::string merged = mergeIntoConfiguration(*bytes, type, nameScriptBytes(type, name, endColorWhite));
     if (const FileWriteResult written = writeFileAtomically(configuration, merged); !written)
         return {MergeOutcome::WriteFailed, configuration, written.error};
     return {};

@@ -88,6 +88,8 @@ void EditorWindow::askFirstRunQuestions()
     // A new user chooses a language and goes on in it.
     if (settings_.Language.empty())
         optionCommands_->chooseFirstLanguage();
+    // Read once, as the texts of a catalogue are: a file that goes away later changes nothing.
+    loadLanguageFile(settings_.Language);
     if (!settings_.Language.empty())
         localiseMenuBar(*this, *nameLabel_, *specialCharsGroup_, language());
     optionCommands_->askGamePathAtStart();

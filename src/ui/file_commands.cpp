@@ -74,13 +74,18 @@ bool FileCommands::openScript(const std::string& path)
     const std::optional<NameType> type = openedScriptType(path);
     if (!type)
         return true;
-    const std::optional<NameText> name = readNameScript(path, *type);
-    if (!name) {
+    const ScriptReading read = readNameScript(path, *type);
+    if (read.outcome == ScriptReadOutcome::Unreadable) {
         // The name being edited stays; only the file is refused.
-        platform::showMessage(&window_, "Unable to open the file '" + platform::fromFileSystem(path) + "'!");
+        reportFailure("Unable to open the file '" + platform::fromFileSystem(path) + "'!");
         return false;
     }
-    window_.nameBox().setText(withoutWhiteEnding(*name, window_.settings().isOn(Toggle::EndColorWhite)));
+    if (read.outcome == ScriptReadOutcome::NoName) {
+        reportFailure(platform::textWithPath(
+            formatMessage(window_.language().lookup("MESSAGE_SCRIPTSETSNONAME"), {path}), path));
+        return true;
+    }
+    window_.nameBox().setText(withoutWhiteEnding(read.name, window_.settings().isOn(Toggle::EndColorWhite)));
     window_.requestRepaint();
     // A path named on the command line is relative to a folder the next start may not share.
     std::error_code error;
@@ -96,8 +101,8 @@ void FileCommands::OnRecentFile(wxCommandEvent& event)
     // A link that loops or a path the system cannot look up is as good as gone.
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        platform::showMessage(
-            &window_, platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
+        reportFailure(
+            platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
         recentFiles_->remove(path);
         return;
     }
@@ -118,7 +123,7 @@ void FileCommands::OnSaveAsHost(wxCommandEvent&)
 void FileCommands::saveScript(NameType type)
 {
     if (const std::optional<NameRefusal> refusal = scriptLineRefusal(window_.nameBox().text())) {
-        window_.showLanguageMessage(refusalMessageKey(*refusal));
+        reportFailure(platform::fromLatin1(window_.language().lookup(refusalMessageKey(*refusal))));
         return;
     }
     const std::optional<std::string> chosen = platform::chooseFileToSave(
@@ -128,7 +133,7 @@ void FileCommands::saveScript(NameType type)
     const platform::ScriptSaveResult saved = platform::saveNameScript(
         type, *chosen, window_.nameBox().text(), window_.settings().isOn(Toggle::EndColorWhite));
     if (!saved.written) {
-        platform::showMessage(&window_, writeFailure(saved.path, saved.written.error));
+        reportFailure(writeFailure(saved.path, saved.written.error));
         return;
     }
     if (recentFiles_)
@@ -143,7 +148,7 @@ void FileCommands::OnMerge(wxCommandEvent&)
 {
     // The merge takes a name of any length; a quote would still end its value early.
     if (holdsQuote(window_.nameBox().text())) {
-        window_.showLanguageMessage(refusalMessageKey(NameRefusal::HoldsQuote));
+        reportFailure(platform::fromLatin1(window_.language().lookup(refusalMessageKey(NameRefusal::HoldsQuote))));
         return;
     }
     MergeAsDialog dialog(&window_, window_.settings().Language);
@@ -154,21 +159,25 @@ void FileCommands::OnMerge(wxCommandEvent&)
                                           window_.settings().isOn(Toggle::EndColorWhite));
     switch (result.outcome) {
     case platform::MergeOutcome::Merged:
-        window_.showStatus(platform::textWithPath(
-            formatMessage(window_.language().lookup("STATUS_MERGED"), {window_.settings().q3Path}),
-            window_.settings().q3Path));
+        window_.showStatus(platform::fromLatin1(window_.language().lookup("STATUS_MERGED")));
         break;
     case platform::MergeOutcome::ConfigurationUnreadable:
-        platform::showMessage(&window_, "Unable to find q3Config.cfg!");
+        reportFailure("Unable to find q3Config.cfg!");
         break;
     case platform::MergeOutcome::BackupFailed:
-        platform::showMessage(&window_, writeFailure(result.failedPath, result.error) +
-                                            "\nq3config.cfg has been left as it was.");
+        reportFailure(writeFailure(result.failedPath, result.error) + "\nq3config.cfg has been left as it was.");
         break;
     case platform::MergeOutcome::WriteFailed:
-        platform::showMessage(&window_, writeFailure(result.failedPath, result.error));
+        reportFailure(writeFailure(result.failedPath, result.error));
         break;
     }
+}
+
+void FileCommands::reportFailure(const wxString& message)
+{
+    // An earlier merge's "updated" would read as this command's outcome.
+    window_.showStatus(wxString());
+    platform::showMessage(&window_, message);
 }
 
 bool FileCommands::mayEnd()

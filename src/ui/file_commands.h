@@ -37,6 +37,8 @@ private:
     void OnRecentFile(wxCommandEvent& event);
 
     void saveScript(NameType type);
+    // The message of a command that failed; the status bar no longer tells an earlier success.
+    void reportFailure(const wxString& message);
     // The Exit question; true when the editor may end.
     bool mayEnd();
 

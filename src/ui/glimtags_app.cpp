@@ -24,8 +24,9 @@ bool GlimtagsApp::OnInit()
     platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));
-        // Settings are stored the moment they change; nothing is left to save.
-        std::_Exit(0);
+        // Settings are stored the moment they change; nothing is left to save. The file is
+        // read once, at start, and the editor cannot run without it.
+        std::_Exit(EXIT_FAILURE);
     });
     settings_ = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
     reportSettingsFailuresOnce(*settings_);

@@ -137,6 +137,12 @@ TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
     GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("X.txt")));
     EXPECT_EQ(boxBytes(), "^1Host") << "another extension does nothing";
 
+    std::ofstream(inGame("Empty.host")) << "seta sv_hostname\n";
+    wxString noName;
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("Empty.host")), ExpectMessage(wxID_OK, &noName));
+    EXPECT_EQ(noName, inGame("Empty.host") + " sets no name the game would take; the name being edited stays as it was.");
+    EXPECT_EQ(boxBytes(), "^1Host");
+
     fs::create_symlink(inGame("gone"), inGame("broken.name"));
     wxString message;
     GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("broken.name")), ExpectMessage(wxID_OK, &message));
@@ -205,6 +211,26 @@ TEST_F(FileCommandsTest, MergeFailuresAreReportedAndLeaveEverythingAsItWas)
     GT_TEST_DIALOG(command(ids::MenuMerge), ExpectMessage(wxID_OK, &refusal));
     EXPECT_TRUE(refusal.StartsWith("This name holds a double quote")) << refusal;
     EXPECT_EQ(configuration(), before);
+}
+
+TEST_F(FileCommandsTest, MergeStatusIsReadWholeAndGoesWhenALaterMergeFails)
+{
+    // However deep the game folder, the status names only the file.
+    const std::string deep = (home.path() / "Quake III Arena, the whole game as installed" / "baseq3").string();
+    fs::create_directories(deep);
+    std::ofstream(deep + "/q3config.cfg") << "seta name \"Old\"\n";
+    window->settings().q3Path = deep;
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User));
+    wxStatusBar* bar = window->GetStatusBar();
+    const wxString status = bar->GetStatusText(0);
+    EXPECT_EQ(status, "q3config.cfg updated; the previous one is q3config.cfg.bak");
+    wxRect field;
+    ASSERT_TRUE(bar->GetFieldRect(0, field));
+    EXPECT_LE(bar->GetTextExtent(status).x, field.width - 2 * bar->GetBorderX()) << "the text is not cut";
+
+    fs::remove(deep + "/q3config.cfg");
+    EXPECT_EQ(merge(NameType::User), "Unable to find q3Config.cfg!");
+    EXPECT_EQ(bar->GetStatusText(0), "");
 }
 
 TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)

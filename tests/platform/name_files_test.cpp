@@ -140,7 +140,7 @@ TEST_F(NameFilesTest, MergeBacksUpTheBytesItReadThenReplacesTheNameLine)
     ASSERT_EQ(merge().outcome, MergeOutcome::Merged);
     EXPECT_EQ(readRegularFile(backup()), original);
     std::string expected = original;
-    expected.replace(expected.find("seta name"), std::string("seta name \"OldName\"\r").size(), "seta name \"^1New^7\"\n");
+    expected.replace(expected.find("seta name"), std::string("seta name \"OldName\"").size(), "seta name \"^1New^7\"");
     EXPECT_EQ(readRegularFile(configuration()), expected);
 }
 

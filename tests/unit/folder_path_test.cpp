@@ -55,7 +55,7 @@ TEST(FolderPath, ConfirmAsksBeforeCreatingAndExplainsEveryRefusal)
         {lan, true, glimtags::kFolderPathInvalid, {"!Invalid " + lan + " (%d)"}},
         {missing, false, glimtags::kFolderPathCreationDeclined, {"?Create '" + missing + "'?"}},
         {lan + "/sub", true, glimtags::kFolderPathNotCreated,
-         {"?Create '" + lan + "/sub'?", "!Cannot create " + lan + "/sub"}},
+         {"?Create '" + lan + "/sub'?", "!Cannot create " + lan + "/sub\nNot a directory"}},
         {missing, true, glimtags::kFolderPathAccepted, {"?Create '" + missing + "'?"}},
         {missing, true, glimtags::kFolderPathAccepted, {}},
     };

@@ -63,6 +63,21 @@ TEST_F(LanguageTableTest, UnreadableFileIsReportedAtOnce)
     }
 }
 
+// As at start: the texts stay when the file goes, and only a file that cannot be read fails.
+TEST_F(LanguageTableTest, TheFileLoadedAtStartIsNotReadAgain)
+{
+    const std::string path = dir.write("start.lan", "FILE_NEW \"&New\"\n");
+    ASSERT_TRUE(glimtags::loadLanguageFile(path));
+    fs::remove(path);
+    EXPECT_EQ(LanguageTable(path).lookup("FILE_NEW"), "&New");
+    EXPECT_TRUE(failures.empty());
+
+    const std::string missing = dir.file("missing.lan");
+    EXPECT_FALSE(glimtags::loadLanguageFile(missing));
+    EXPECT_EQ(failures, std::vector<std::string>{"Unable to open language file ' " + missing + "'!"});
+    EXPECT_EQ(LanguageTable(path).lookup("FILE_NEW"), "&New");
+}
+
 // Bare names resolve against the start folder, so only a file there may be stored by one.
 TEST(LanguageSetting, BareNameOnlyForAFileInTheStartFolder)
 {

@@ -32,7 +32,6 @@ TEST(NameScript, SetaLineWithTheWhiteEndingWhereTheRuleAsksForIt)
     for (const auto& c : cases) {
         const NameText name(c.name);
         EXPECT_EQ(glimtags::nameScriptBytes(c.type, name, c.endColorWhite), c.expected) << c.name;
-        EXPECT_EQ(glimtags::mergeText(c.type, name, c.endColorWhite), c.expected + "\n") << c.name;
         // An opened script leaves out the ending its save adds again, and no more.
         const NameText written(c.expected.substr(c.expected.find('"') + 1, c.expected.size() - c.expected.find('"') - 2));
         const NameText opened = glimtags::withoutWhiteEnding(written, c.endColorWhite);
@@ -74,28 +73,47 @@ TEST(NameScript, OpenedFileIsReadByItsExtensionWithoutRegardToCase)
         EXPECT_EQ(glimtags::openedScriptType(other), std::nullopt) << other;
 }
 
-TEST(NameScript, ReadsTheVariableAsAWordOfItsOwn)
+// Each case as the game's console reads it (checked on ioquake3's server with sv_hostname):
+// the last setting counts, a value ends at its line, blanks part the words of one without quotes.
+TEST(NameScript, ReadsTheNameTheGameWouldSet)
 {
+    using namespace std::string_literals;
     const glimtags::test::TempDir dir;
-    const struct { NameType type; std::string contents, name; } cases[] = {
+    const std::optional<std::string> none;
+    const struct { NameType type; std::string contents; std::optional<std::string> name; } cases[] = {
         {U, glimtags::nameScriptBytes(U, NameText("^1Red"), true), "^1Red^7"},
         {H, glimtags::nameScriptBytes(H, NameText("^1Red"), false), "^1Red"},
         {U, "SETA NAME \"Foo\"\r\n", "Foo"},
         {U, "name \"Foo\"", "Foo"},
         {U, "seta\tname\"Tab\"", "Tab"},
-        {U, "seta sv_hostname \"Host\"\nseta name \"Real\"", "Real"},
-        {U, "nickname \"x\" name \"Word\"", "Word"},
-        {U, "bind x y\nname \"Line\"", "Line"},
-        {U, "seta names \"x\"", ""},
-        {H, "seta name \"Foo\"", ""},
-        {U, "seta name \"unterminated", ""},
-        {U, "seta name \"two\r\nlines\"", "two\nlines"},
+        {U, "seta name Bob\nseta model \"sarge\"", "Bob"},
+        {U, "seta name \"two\r\nlines\"", "two"},
+        {U, "seta name \"A\"\nset name \"B\" // seta name \"C\"", "B"},
+        {U, "seta name \"one\";seta name \"a;b\"", "a;b"},
+        {U, "seta name Bob Smith", "Bob Smith"},
+        {U, "seta name ab\"cd\"ef", "ab cd ef"},
+        {U, "seta name a//b", "a"},
+        {U, "seta name \"a//b\"", "a//b"},
+        {U, "/* seta name \"x\" */ seta name \"Star\"", "Star"},
+        {U, "seta name ab\xE9\x01z", "ab z"},
+        {U, "seta name \"ab\xE9\x01z\"", "ab\xE9\x01z"},
+        {U, "seta name \"\"", ""},
+        {U, "seta name \"x\"\0seta name \"y\""s, "x"},
         {U, "seta name \"" + std::string(300, 'x') + "\"", std::string(255, 'x')},
+        {H, "seta sv_hostname", none},
+        {U, "seta names \"x\"", none},
+        {H, "seta name \"Foo\"", none},
+        {U, "// seta name \"Foo\"\nbind n \"seta name Bob\"", none},
+        {U, "nickname \"x\" name \"Word\"", none},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(glimtags::readNameScript(dir.write("script", c.contents), c.type), NameText(c.name)) << c.contents;
-    EXPECT_EQ(glimtags::readNameScript(dir.file("missing"), U), std::nullopt);
-    EXPECT_EQ(glimtags::readNameScript(dir.path().string(), U), std::nullopt);
+    for (const auto& c : cases) {
+        const glimtags::ScriptReading read = glimtags::readNameScript(dir.write("script", c.contents), c.type);
+        EXPECT_EQ(read.outcome, c.name ? glimtags::ScriptReadOutcome::Read : glimtags::ScriptReadOutcome::NoName)
+            << c.contents;
+        EXPECT_EQ(read.name, NameText(c.name.value_or(""))) << c.contents;
+    }
+    for (const std::string& unreadable : {dir.file("missing"), dir.path().string()})
+        EXPECT_EQ(glimtags::readNameScript(unreadable, U).outcome, glimtags::ScriptReadOutcome::Unreadable);
 }
 
 } // namespace
