@@ -53,11 +53,16 @@ int NameBox::selectionEnd() const
     return static_cast<int>(to);
 }
 
-void NameBox::setSelection(int start, int end)
+void NameBox::setSelection(int anchor, int caret)
 {
-    // The caret stands at the end, as it does after the user's own selection.
-    SetSelection(start, end);
+    select(anchor, caret);
     history_.noteState(state(), true);
+}
+
+void NameBox::select(int anchor, int caret)
+{
+    // wxGTK puts the caret at the first position it is given.
+    SetSelection(caret, anchor);
 }
 
 void NameBox::editAsOneStep(const std::function<void()>& edits)
@@ -123,10 +128,8 @@ void NameBox::scrollCaretIntoView()
 {
     // GTK scrolls an entry to its caret whenever a selection is set, while showing a
     // position would drop the selection, and with it the bytes a question is about.
-    long from = 0;
-    long to = 0;
-    GetSelection(&from, &to);
-    SetSelection(from, to);
+    const int caret = caretPosition();
+    select(caret == selectionStart() ? selectionEnd() : selectionStart(), caret);
 }
 
 void NameBox::beep()

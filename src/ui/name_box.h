@@ -28,13 +28,14 @@ public:
     NameText text() const override { return name_; }
     int selectionStart() const override;
     int selectionEnd() const override;
-    void setSelection(int start, int end) override;
+    int caretPosition() const override { return static_cast<int>(GetInsertionPoint()); }
+    void setSelection(int anchor, int caret) override;
     void replaceSelection(std::string_view bytes) override;
     void setText(const NameText& text) override;
     void scrollCaretIntoView() override;
     void beep() override;
 
-    // The bytes the box holds now (all of them, not only the first 255).
+    // The bytes the box holds now, before the change handling has taken them.
     std::string boxBytes() const;
     // The characters the box shows for the bytes, one for each.
     static wxString displayText(std::string_view bytes);
@@ -55,6 +56,7 @@ private:
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
 
+    void select(int anchor, int caret);
     void requestRepaint();
     void takeChange(bool undone = false);
     void restore(const BoxState& state);

@@ -102,6 +102,17 @@ TEST_F(EditorWindowTest, TheCaretRulesRunInTheBox)
     setName("ab^1cd", 0, 0);
     clickInBoxAt(3);
     EXPECT_EQ(caret(), 2) << "a click inside a code leaves the caret before it";
+
+    setName("ab^1c", 0, 0);
+    for (int i = 0; i < 3; ++i)
+        pressKey(WXK_RIGHT, wxMOD_SHIFT);
+    typeText("z");
+    EXPECT_EQ(boxBytes(), "zc") << "Shift+Right takes a code whole";
+    setName("a^1b", 4, 4);
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    EXPECT_EQ(window->nameBox().caretPosition(), 1) << "Shift+Left takes a code whole";
+    EXPECT_EQ(window->nameBox().selectionEnd(), 4);
 }
 
 TEST_F(EditorWindowTest, ThePaletteEditsTheNameInTheBox)
