@@ -119,7 +119,8 @@ TEST_F(EditorWindowTest, ThePaletteEditsTheNameInTheBox)
 {
     setName("abcd", 1, 3);
     clickControl(ids::SwatchGreen);
-    EXPECT_EQ(boxBytes(), "a^2bc^7d");
+    typeText("z");
+    EXPECT_EQ(boxBytes(), "a^2bcz^7d") << "the caret ends behind the coloured text";
     setName("abcd", 1, 3);
     clickControl(ids::FirstSpecialCharButton + 13);
     EXPECT_EQ(boxBytes(), std::string("a\x19") + "bcd") << "a special byte goes in front of the selection";
