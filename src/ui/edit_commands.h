@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/name_script.h"
-
 #include <wx/event.h>
 
 namespace glimtags {
@@ -24,9 +22,6 @@ private:
     void OnCopyCommand(wxCommandEvent& event);
     void OnRemoveCodes(wxCommandEvent& event);
     void OnRainbow(wxCommandEvent& event);
-
-    void copySelection();
-    void copyCommand(NameType type);
 
     EditorWindow& window_;
 };

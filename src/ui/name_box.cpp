@@ -2,6 +2,7 @@
 
 #include "core/name_characters.h"
 #include "platform/beep.h"
+#include "ui/name_box_clipboard.h"
 
 namespace glimtags {
 namespace {
@@ -26,12 +27,16 @@ BoxEvent boxEventForKey(int keyCode)
 NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size)
     : wxTextCtrl(parent, id, wxString(), position, size, wxBORDER_SUNKEN)
 {
-    SetMaxLength(kMaxTypedCharacters);
+    SetMaxLength(NameText::kMaxBytes);
     Bind(wxEVT_KEY_DOWN, &NameBox::OnKeyDown, this);
     Bind(wxEVT_CHAR, &NameBox::OnChar, this);
     Bind(wxEVT_TEXT, &NameBox::OnText, this);
     // A paste or a key that would pass the box's limit inserts nothing; say so.
     Bind(wxEVT_TEXT_MAXLEN, [this](wxCommandEvent&) { beep(); });
+    // The keys and the context menu use the Edit menu's clipboard, not the box's own.
+    Bind(wxEVT_TEXT_COPY, [this](wxClipboardTextEvent&) { copySelection(*this); });
+    Bind(wxEVT_TEXT_CUT, [this](wxClipboardTextEvent&) { cutSelection(*this); });
+    Bind(wxEVT_TEXT_PASTE, [this](wxClipboardTextEvent&) { pasteClipboard(*this); });
     Bind(wxEVT_LEFT_DOWN, &NameBox::OnLeftDown, this);
     Bind(wxEVT_MOTION, &NameBox::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &NameBox::OnLeftUp, this);

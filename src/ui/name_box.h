@@ -12,11 +12,9 @@ namespace glimtags {
 
 // The name's edit box: one character per byte, the caret kept out of colour codes, and
 // every change of the text reported once to the window. It holds the one working copy
-// of the name: the first 255 bytes of what the box shows.
+// of the name, and no more bytes than a name holds.
 class NameBox : public wxTextCtrl, public NameEditBox {
 public:
-    static constexpr int kMaxTypedCharacters = 256;
-
     NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
 
     // Called after every change of the text, whatever made it; told when Undo or Redo

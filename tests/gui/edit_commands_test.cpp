@@ -81,6 +81,9 @@ TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
     setName("a\x01^1b\x1f", 0, 0);
     pressKey('A', wxMOD_CONTROL);
     pressKey('C', wxMOD_CONTROL);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    EXPECT_TRUE(wxTheClipboard->IsSupported(wxDataFormat("application/x-glimtags-name"))) << "Ctrl+C is Copy";
+    wxTheClipboard->Close();
     pressKey(WXK_END);
     pressKey('V', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), "a\x01^1b\x1f" "a\x01^1b\x1f");
@@ -97,6 +100,22 @@ TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
     wxTheClipboard->Close();
     command(ids::MenuPaste);
     EXPECT_EQ(boxBytes(), "\xe9\x01\x01^1b\x1f");
+}
+
+TEST_F(EditCommandsTest, PasteByKeyOrMenuRefusesTextTheNameCannotHold)
+{
+    setName("ab", 2, 2);
+    beeps = 0;
+    for (const char* text : {"line1\nline2", "a\tb", "\xe2\x82\xac"}) {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text)));
+        wxTheClipboard->Close();
+        pressKey('V', wxMOD_CONTROL);
+        pressKey(WXK_INSERT, wxMOD_SHIFT);
+        command(ids::MenuPaste);
+        EXPECT_EQ(boxBytes(), "ab") << text;
+    }
+    EXPECT_EQ(beeps, 9) << "each refusal beeps";
 }
 
 TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
