@@ -71,6 +71,10 @@ void EditCommands::OnCopyCommand(wxCommandEvent& event)
         window_.showLanguageMessage(refusalMessageKey(*refusal));
         return;
     }
+    if (!consoleTakesName(name)) {
+        window_.showLanguageMessage(kConsoleRefusalKey);
+        return;
+    }
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;
     platform::copyTextToClipboard(
         platform::fromLatin1(consoleCommand(type, name, window_.settings().isOn(Toggle::EndColorWhite))));

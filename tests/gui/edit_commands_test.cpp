@@ -120,16 +120,25 @@ TEST_F(EditCommandsTest, PasteByKeyOrMenuRefusesTextTheNameCannotHold)
 
 TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
 {
-    setName("^1Red\x01", 0, 0);
+    setName("^1Red", 0, 0);
     command(ids::MenuCopyCommand);
-    EXPECT_EQ(clipboardBytes(), "/name \"^1Red\x01^7\"");
+    EXPECT_EQ(clipboardBytes(), "/name \"^1Red^7\"");
     command(ids::MenuCopyHostCommand);
-    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red^7\"");
     setName("a\"b", 0, 0);
     wxString refusal;
     GT_TEST_DIALOG(command(ids::MenuCopyCommand), ExpectMessage(wxID_OK, &refusal));
     EXPECT_TRUE(refusal.StartsWith("This name holds a double quote")) << refusal;
-    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+
+    // The console would take these bytes as keys or drop them.
+    for (const char* name : {"^1Red\x01", "Caf\xe9"}) {
+        setName(name, 0, 0);
+        for (const int id : {ids::MenuCopyCommand, ids::MenuCopyHostCommand}) {
+            GT_TEST_DIALOG(command(id), ExpectMessage(wxID_OK, &refusal));
+            EXPECT_TRUE(refusal.Contains("console cannot take")) << refusal;
+        }
+    }
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red^7\"");
 }
 
 TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
