@@ -208,7 +208,8 @@ void NameBox::OnText(wxCommandEvent&)
 {
     if (quiet_)
         return;
-    // Pasted text may hold characters with no single-byte form: they are left out.
+    // Text dropped or pasted with the middle button may hold characters with no
+    // single-byte form: they are left out.
     const std::string bytes = boxBytes();
     if (static_cast<std::size_t>(GetValue().length()) != bytes.size()) {
         const long caret = GetInsertionPoint();

@@ -155,4 +155,9 @@ TEST_F(EditorWindowTest, TheBoxTakesSingleByteCharactersAndKeepsItsLimits)
     pressKey('V', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), codes + "b");
     EXPECT_EQ(beeps, 2) << "a paste that does not fit beeps";
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject("x"));
+    wxTheClipboard->Close();
+    pressKey('V', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), codes + "x") << "a paste that just fits is taken";
 }

@@ -38,8 +38,8 @@ TEST(CaretRules, TheArrowsMoveTheCaretAndTheSelectionsMovingEndOverACode)
         {"a^1b", 1, 1, "rrll", 1, 1},
         {"a^1b", 4, 4, "llr", 4, 3},
         // Without Shift a selection ends at its side of the arrow, never inside a code.
-        {"x^1y", 3, 1, "R", 3, 3},
-        {"x^1y", 1, 3, "L", 1, 1},
+        {"^1ab", 4, 0, "R", 4, 4},
+        {"ab^1", 0, 4, "L", 0, 0},
     };
     for (const auto& c : cases) {
         glimtags::test::FakeEditBox box(c.text, c.anchor, c.caret);
