@@ -98,7 +98,7 @@ void NameBox::restore(const BoxState& state)
 {
     quiet_ = true;
     ChangeValue(displayText(state.name.bytes()));
-    SetSelection(state.selectionStart, state.selectionEnd);
+    select(state.selectionStart, state.selectionEnd);
     quiet_ = false;
     takeChange(true);
 }
