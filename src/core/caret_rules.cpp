@@ -10,20 +10,24 @@ CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, boo
     const int start = box.selectionStart();
     const int end = box.selectionEnd();
     const bool nothingSelected = start == end;
+    // With Shift an arrow moves the selection's caret end alone. Without it the box first
+    // drops a selection at one of its ends, which never lie inside a code.
+    const int caret = box.caretPosition();
+    const int anchor = caret == start ? end : start;
+    const bool caretSteps = shift || nothingSelected;
 
     switch (event) {
-    case BoxEvent::Right:
-        if (!startsCode(text, start))
+    case BoxEvent::Right: {
+        if (!caretSteps || !startsCode(text, caret))
             return {false, true};
-        if (shift)
-            box.setSelection(start, std::min(start + 2, text.length()));
-        else
-            box.setSelection(std::min(start + 2, text.length()), std::min(start + 2, text.length()));
+        const int past = std::min(caret + 2, text.length());
+        box.setSelection(shift ? anchor : past, past);
         return {true, true};
+    }
     case BoxEvent::Left:
-        if (start < 2 || !startsCode(text, start - 2))
+        if (!caretSteps || caret < 2 || !startsCode(text, caret - 2))
             return {false, true};
-        box.setSelection(start - 2, start - 2);
+        box.setSelection(shift ? anchor : caret - 2, caret - 2);
         return {true, true};
     case BoxEvent::Up:
     case BoxEvent::Down:

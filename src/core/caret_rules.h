@@ -12,10 +12,11 @@ struct CaretRuleResult {
     bool repaint = false;
 };
 
-// Keeps the caret out of the middle of a colour code: the arrows step over a code,
-// Delete and Backspace remove a code whole (the rule deletes one byte of it and the
-// box's own handling of the key the other), and a click never leaves the caret
-// between a caret and its code byte. Runs before the box's own handling.
+// Keeps the caret out of the middle of a colour code: the arrows step over a code, with
+// Shift the selection's moving end too; Delete and Backspace remove a code whole (the
+// rule deletes one byte of it and the box's own handling of the key the other); and a
+// click never leaves the caret between a caret and its code byte. Runs before the
+// box's own handling.
 CaretRuleResult applyCaretRule(NameEditBox& box, BoxEvent event, bool shift, bool dragging);
 
 } // namespace glimtags

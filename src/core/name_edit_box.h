@@ -13,10 +13,13 @@ public:
     virtual ~NameEditBox() = default;
     // The box's copy of the name.
     virtual NameText text() const = 0;
+    // The selection's ends in order; they are equal when nothing is selected.
     virtual int selectionStart() const = 0;
     virtual int selectionEnd() const = 0;
-    // Selects [start, end); the caret stands at end.
-    virtual void setSelection(int start, int end) = 0;
+    // The end of the selection that the arrows move, where the caret stands.
+    virtual int caretPosition() const = 0;
+    // Selects the bytes between the two positions; the caret stands at the second.
+    virtual void setSelection(int anchor, int caret) = 0;
     virtual void replaceSelection(std::string_view bytes) = 0;
     // Replaces the whole text; the caret goes to position 0.
     virtual void setText(const NameText& text) = 0;

@@ -28,14 +28,6 @@ void placeCaret(NameEditBox& box, int position)
     box.scrollCaretIntoView();
 }
 
-bool hasCodeBefore(const NameText& name, int position)
-{
-    for (int i = 0; i < position; ++i)
-        if (startsCode(name, i))
-            return true;
-    return false;
-}
-
 // The code in force before the position: that of the last caret in front of it.
 std::string codeInForceBefore(const NameText& name, int position)
 {
@@ -104,16 +96,10 @@ void colourSelection(NameEditBox& box, std::string_view code)
         insertAtCaret(box, restore);
     }
 
-    if (removal.removed > 0) {
-        box.setSelection(start, removal.end);
-        insertAtCaret(box, code);
-        placeCaret(box, end);
-    } else {
-        placeCaret(box, start);
-        insertAtCaret(box, code);
-        if (!hasCodeBefore(freed, start))
-            placeCaret(box, start + 5);
-    }
+    box.setSelection(start, start);
+    insertAtCaret(box, code);
+    // Behind the coloured text, which holds no code: typing goes on in the new colour.
+    placeCaret(box, removal.end + static_cast<int>(code.size()));
 }
 
 } // namespace

@@ -5,32 +5,15 @@
 #include "core/game_name.h"
 #include "core/language_table.h"
 #include "core/message_format.h"
-#include "core/name_characters.h"
 #include "core/needless_codes.h"
 #include "platform/clipboard.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
 #include "ui/editor_window.h"
 #include "ui/name_box.h"
+#include "ui/name_box_clipboard.h"
 
 namespace glimtags {
-namespace {
-
-// The bytes of text from elsewhere, by the box's character rule; nothing when a
-// character has no single-byte form.
-std::optional<std::string> bytesOf(const wxString& text)
-{
-    std::string bytes;
-    for (const wxUniChar character : text) {
-        const std::optional<unsigned char> byte = byteForCharacter(character.GetValue());
-        if (!byte)
-            return std::nullopt;
-        bytes.push_back(static_cast<char>(*byte));
-    }
-    return bytes;
-}
-
-} // namespace
 
 EditCommands::EditCommands(EditorWindow& window)
     : window_(window)
@@ -67,44 +50,19 @@ void EditCommands::OnRedo(wxCommandEvent&)
         window_.nameBox().beep();
 }
 
-void EditCommands::copySelection()
-{
-    NameBox& box = window_.nameBox();
-    const std::string selected =
-        box.boxBytes().substr(static_cast<std::size_t>(box.selectionStart()),
-                              static_cast<std::size_t>(box.selectionEnd() - box.selectionStart()));
-    platform::copyToClipboard(selected, NameBox::displayText(selected));
-}
-
 void EditCommands::OnCut(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    if (box.selectionStart() == box.selectionEnd())
-        return;
-    copySelection();
-    box.editAsOneStep([&box] { box.replaceSelection(""); });
+    cutSelection(window_.nameBox());
 }
 
 void EditCommands::OnCopy(wxCommandEvent&)
 {
-    if (window_.nameBox().selectionStart() != window_.nameBox().selectionEnd())
-        copySelection();
+    copySelection(window_.nameBox());
 }
 
 void EditCommands::OnPaste(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    const std::optional<platform::ClipboardContent> content = platform::clipboardContent();
-    if (!content)
-        return;
-    // The editor's own copy keeps every byte; text from elsewhere goes by the box's rule.
-    const std::optional<std::string> bytes = content->nameBytes ? content->nameBytes : bytesOf(content->text);
-    const std::size_t kept = box.boxBytes().size() - static_cast<std::size_t>(box.selectionEnd() - box.selectionStart());
-    if (!bytes || kept + bytes->size() > static_cast<std::size_t>(NameBox::kMaxTypedCharacters)) {
-        box.beep();
-        return;
-    }
-    box.editAsOneStep([&] { box.replaceSelection(*bytes); });
+    pasteClipboard(window_.nameBox());
 }
 
 void EditCommands::OnSelectAll(wxCommandEvent&)
@@ -117,6 +75,10 @@ void EditCommands::OnCopyCommand(wxCommandEvent& event)
     const NameText name = window_.nameBox().text();
     if (const std::optional<NameRefusal> refusal = scriptLineRefusal(name)) {
         window_.showLanguageMessage(refusalMessageKey(*refusal));
+        return;
+    }
+    if (!consoleTakesName(name)) {
+        window_.showLanguageMessage(kConsoleRefusalKey);
         return;
     }
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;

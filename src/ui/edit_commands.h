@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/name_script.h"
-
 #include <wx/event.h>
 
 namespace glimtags {
@@ -26,9 +24,6 @@ private:
     void OnRainbow(wxCommandEvent& event);
     void OnRemoveNeedlessCodes(wxCommandEvent& event);
     void OnServerVersion(wxCommandEvent& event);
-
-    void copySelection();
-    void copyCommand(NameType type);
 
     EditorWindow& window_;
 };

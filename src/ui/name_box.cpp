@@ -2,6 +2,7 @@
 
 #include "core/name_characters.h"
 #include "platform/beep.h"
+#include "ui/name_box_clipboard.h"
 
 namespace glimtags {
 namespace {
@@ -26,12 +27,16 @@ BoxEvent boxEventForKey(int keyCode)
 NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size)
     : wxTextCtrl(parent, id, wxString(), position, size, wxBORDER_SUNKEN)
 {
-    SetMaxLength(kMaxTypedCharacters);
+    SetMaxLength(NameText::kMaxBytes);
     Bind(wxEVT_KEY_DOWN, &NameBox::OnKeyDown, this);
     Bind(wxEVT_CHAR, &NameBox::OnChar, this);
     Bind(wxEVT_TEXT, &NameBox::OnText, this);
     // A paste or a key that would pass the box's limit inserts nothing; say so.
     Bind(wxEVT_TEXT_MAXLEN, [this](wxCommandEvent&) { beep(); });
+    // The keys and the context menu use the Edit menu's clipboard, not the box's own.
+    Bind(wxEVT_TEXT_COPY, [this](wxClipboardTextEvent&) { copySelection(*this); });
+    Bind(wxEVT_TEXT_CUT, [this](wxClipboardTextEvent&) { cutSelection(*this); });
+    Bind(wxEVT_TEXT_PASTE, [this](wxClipboardTextEvent&) { pasteClipboard(*this); });
     Bind(wxEVT_LEFT_DOWN, &NameBox::OnLeftDown, this);
     Bind(wxEVT_MOTION, &NameBox::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &NameBox::OnLeftUp, this);
@@ -53,11 +58,16 @@ int NameBox::selectionEnd() const
     return static_cast<int>(to);
 }
 
-void NameBox::setSelection(int start, int end)
+void NameBox::setSelection(int anchor, int caret)
 {
-    // The caret stands at the end, as it does after the user's own selection.
-    SetSelection(start, end);
+    select(anchor, caret);
     history_.noteState(state(), true);
+}
+
+void NameBox::select(int anchor, int caret)
+{
+    // wxGTK puts the caret at the first position it is given.
+    SetSelection(caret, anchor);
 }
 
 void NameBox::editAsOneStep(const std::function<void()>& edits)
@@ -88,7 +98,7 @@ void NameBox::restore(const BoxState& state)
 {
     quiet_ = true;
     ChangeValue(displayText(state.name.bytes()));
-    SetSelection(state.selectionStart, state.selectionEnd);
+    select(state.selectionStart, state.selectionEnd);
     quiet_ = false;
     takeChange(true);
 }
@@ -123,10 +133,8 @@ void NameBox::scrollCaretIntoView()
 {
     // GTK scrolls an entry to its caret whenever a selection is set, while showing a
     // position would drop the selection, and with it the bytes a question is about.
-    long from = 0;
-    long to = 0;
-    GetSelection(&from, &to);
-    SetSelection(from, to);
+    const int caret = caretPosition();
+    select(caret == selectionStart() ? selectionEnd() : selectionStart(), caret);
 }
 
 void NameBox::beep()
@@ -200,7 +208,8 @@ void NameBox::OnText(wxCommandEvent&)
 {
     if (quiet_)
         return;
-    // Pasted text may hold characters with no single-byte form: they are left out.
+    // Text dropped or pasted with the middle button may hold characters with no
+    // single-byte form: they are left out.
     const std::string bytes = boxBytes();
     if (static_cast<std::size_t>(GetValue().length()) != bytes.size()) {
         const long caret = GetInsertionPoint();

@@ -12,11 +12,9 @@ namespace glimtags {
 
 // The name's edit box: one character per byte, the caret kept out of colour codes, and
 // every change of the text reported once to the window. It holds the one working copy
-// of the name: the first 255 bytes of what the box shows.
+// of the name, and no more bytes than a name holds.
 class NameBox : public wxTextCtrl, public NameEditBox {
 public:
-    static constexpr int kMaxTypedCharacters = 256;
-
     NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
 
     // Called after every change of the text, whatever made it; told when Undo or Redo
@@ -28,13 +26,14 @@ public:
     NameText text() const override { return name_; }
     int selectionStart() const override;
     int selectionEnd() const override;
-    void setSelection(int start, int end) override;
+    int caretPosition() const override { return static_cast<int>(GetInsertionPoint()); }
+    void setSelection(int anchor, int caret) override;
     void replaceSelection(std::string_view bytes) override;
     void setText(const NameText& text) override;
     void scrollCaretIntoView() override;
     void beep() override;
 
-    // The bytes the box holds now (all of them, not only the first 255).
+    // The bytes the box holds now, before the change handling has taken them.
     std::string boxBytes() const;
     // The characters the box shows for the bytes, one for each.
     static wxString displayText(std::string_view bytes);
@@ -55,6 +54,7 @@ private:
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
 
+    void select(int anchor, int caret);
     void requestRepaint();
     void takeChange(bool undone = false);
     void restore(const BoxState& state);

@@ -81,6 +81,9 @@ TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
     setName("a\x01^1b\x1f", 0, 0);
     pressKey('A', wxMOD_CONTROL);
     pressKey('C', wxMOD_CONTROL);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    EXPECT_TRUE(wxTheClipboard->IsSupported(wxDataFormat("application/x-glimtags-name"))) << "Ctrl+C is Copy";
+    wxTheClipboard->Close();
     pressKey(WXK_END);
     pressKey('V', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), "a\x01^1b\x1f" "a\x01^1b\x1f");
@@ -99,18 +102,43 @@ TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
     EXPECT_EQ(boxBytes(), "\xe9\x01\x01^1b\x1f");
 }
 
+TEST_F(EditCommandsTest, PasteByKeyOrMenuRefusesTextTheNameCannotHold)
+{
+    setName("ab", 2, 2);
+    beeps = 0;
+    for (const char* text : {"line1\nline2", "a\tb", "\xe2\x82\xac"}) {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text)));
+        wxTheClipboard->Close();
+        pressKey('V', wxMOD_CONTROL);
+        pressKey(WXK_INSERT, wxMOD_SHIFT);
+        command(ids::MenuPaste);
+        EXPECT_EQ(boxBytes(), "ab") << text;
+    }
+    EXPECT_EQ(beeps, 9) << "each refusal beeps";
+}
+
 TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
 {
-    setName("^1Red\x01", 0, 0);
+    setName("^1Red", 0, 0);
     command(ids::MenuCopyCommand);
-    EXPECT_EQ(clipboardBytes(), "/name \"^1Red\x01^7\"");
+    EXPECT_EQ(clipboardBytes(), "/name \"^1Red^7\"");
     command(ids::MenuCopyHostCommand);
-    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red^7\"");
     setName("a\"b", 0, 0);
     wxString refusal;
     GT_TEST_DIALOG(command(ids::MenuCopyCommand), ExpectMessage(wxID_OK, &refusal));
     EXPECT_TRUE(refusal.StartsWith("This name holds a double quote")) << refusal;
-    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red\x01^7\"");
+
+    // The console would take these bytes as keys or drop them.
+    for (const char* name : {"^1Red\x01", "Caf\xe9"}) {
+        setName(name, 0, 0);
+        for (const int id : {ids::MenuCopyCommand, ids::MenuCopyHostCommand}) {
+            GT_TEST_DIALOG(command(id), ExpectMessage(wxID_OK, &refusal));
+            EXPECT_TRUE(refusal.Contains("console cannot take")) << refusal;
+        }
+    }
+    EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red^7\"");
 }
 
 TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)

@@ -102,13 +102,25 @@ TEST_F(EditorWindowTest, TheCaretRulesRunInTheBox)
     setName("ab^1cd", 0, 0);
     clickInBoxAt(3);
     EXPECT_EQ(caret(), 2) << "a click inside a code leaves the caret before it";
+
+    setName("ab^1c", 0, 0);
+    for (int i = 0; i < 3; ++i)
+        pressKey(WXK_RIGHT, wxMOD_SHIFT);
+    typeText("z");
+    EXPECT_EQ(boxBytes(), "zc") << "Shift+Right takes a code whole";
+    setName("a^1b", 4, 4);
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
+    EXPECT_EQ(window->nameBox().caretPosition(), 1) << "Shift+Left takes a code whole";
+    EXPECT_EQ(window->nameBox().selectionEnd(), 4);
 }
 
 TEST_F(EditorWindowTest, ThePaletteEditsTheNameInTheBox)
 {
     setName("abcd", 1, 3);
     clickControl(ids::SwatchGreen);
-    EXPECT_EQ(boxBytes(), "a^2bc^7d");
+    typeText("z");
+    EXPECT_EQ(boxBytes(), "a^2bcz^7d") << "the caret ends behind the coloured text";
     setName("abcd", 1, 3);
     clickControl(ids::FirstSpecialCharButton + 13);
     EXPECT_EQ(boxBytes(), std::string("a\x19") + "bcd") << "a special byte goes in front of the selection";
@@ -124,17 +136,28 @@ TEST_F(EditorWindowTest, TheBoxTakesSingleByteCharactersAndKeepsItsLimits)
     EXPECT_EQ(boxBytes(), "ab");
     EXPECT_EQ(beeps, 1) << "a character without a single-byte form is refused";
 
-    setName(std::string(255, 'a'), 255, 255);
-    window->nameBox().AppendText("b");
-    runEventsFor(20);
-    EXPECT_EQ(window->nameBox().text().length(), 255) << "the name keeps the first 255 bytes";
-    EXPECT_EQ(boxBytes().size(), 256u);
+    // The box holds no byte more than the name. Codes count nothing, so no beep says
+    // that the name is too long.
+    std::string codes;
+    while (codes.size() < 254)
+        codes += "^1";
+    setName(codes, 254, 254);
+    beeps = 0;
+    typeText("bc");
+    EXPECT_EQ(boxBytes(), codes + "b");
+    EXPECT_EQ(window->nameBox().text().bytes(), boxBytes());
+    EXPECT_EQ(beeps, 1) << "a key past the limit beeps";
 
     ASSERT_TRUE(wxTheClipboard->Open());
-    wxTheClipboard->SetData(new wxTextDataObject("bb"));
+    wxTheClipboard->SetData(new wxTextDataObject("xy"));
     wxTheClipboard->Close();
-    beeps = 0;
+    pressKey(WXK_LEFT, wxMOD_SHIFT);
     pressKey('V', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes().size(), 256u);
-    EXPECT_EQ(beeps, 1) << "a paste that does not fit beeps";
+    EXPECT_EQ(boxBytes(), codes + "b");
+    EXPECT_EQ(beeps, 2) << "a paste that does not fit beeps";
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject("x"));
+    wxTheClipboard->Close();
+    pressKey('V', wxMOD_CONTROL);
+    EXPECT_EQ(boxBytes(), codes + "x") << "a paste that just fits is taken";
 }

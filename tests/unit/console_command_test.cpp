@@ -23,3 +23,17 @@ TEST(ConsoleCommand, TheSavesLineAndRefusals)
     for (const auto& [name, refusal] : cases)
         EXPECT_EQ(glimtags::scriptLineRefusal(NameText(name)), refusal) << name;
 }
+
+// The console takes bytes 1, 3, 5, 8 and 22 as editing keys, drops the other control
+// bytes, and drops every character that reaches it in more than one byte.
+TEST(ConsoleCommand, TheBytesTheConsoleTakesAsTheyAre)
+{
+    const std::pair<unsigned char, bool> cases[] = {
+        {0, false},    {1, false},   {3, false},   {22, false},  {31, false},  {32, true},  {'^', true},
+        {'"', true},   {126, true},  {127, false}, {128, false}, {0xe9, false}, {255, false},
+    };
+    for (const auto& [byte, taken] : cases)
+        EXPECT_EQ(glimtags::consoleTakesByte(byte), taken) << static_cast<int>(byte);
+    EXPECT_TRUE(glimtags::consoleTakesName(NameText("^1Red ~!")));
+    EXPECT_FALSE(glimtags::consoleTakesName(NameText("Caf\xe9")));
+}

@@ -8,21 +8,25 @@ using glimtags::test::FakeEditBox;
 
 TEST(Palette, ColourCodeAtTheCaretOrAroundTheSelection)
 {
+    // After colouring, the caret stands behind the coloured text, in front of the code
+    // that is restored.
     const struct { const char* name; int start, end; const char* result; int beeps, caret; } cases[] = {
         {"ab", 2, 2, "ab^2", 0, 4},
         {"ab", 1, 1, "a^2b", 0, 3},
         // No code in or before the selection: white is restored after it.
-        {"abcd", 1, 3, "a^2bc^7d", 0, 6},
+        {"abcd", 1, 2, "a^2b^7cd", 0, 4},
+        {"abcd", 1, 3, "a^2bc^7d", 0, 5},
+        {"abcde", 1, 4, "a^2bcd^7e", 0, 6},
         // The colour in force before the selection comes back after it.
-        {"^4abcd", 3, 5, "^4a^2bc^4d", 0, 0},
+        {"^4abcd", 3, 5, "^4a^2bc^4d", 0, 7},
         // Nothing follows the selection, so nothing is restored.
-        {"abcd", 0, 4, "^2abcd", 0, 5},
+        {"abcd", 0, 4, "^2abcd", 0, 6},
         // The selection's own codes go, with a beep; the last of them is restored.
         {"ab^1cd", 1, 5, "a^2bc^1d", 1, 5},
-        {"x^1^3by", 1, 6, "x^2b^3y", 1, 6},
+        {"x^1^3by", 1, 6, "x^2b^3y", 1, 4},
         // A code right after the selection, or cut by its end, moves behind the new one.
-        {"ab^1c", 1, 2, "a^2b^1c", 1, 2},
-        {"ab^1c", 1, 3, "a^2b^1c", 1, 3},
+        {"ab^1c", 1, 2, "a^2b^1c", 1, 4},
+        {"ab^1c", 1, 3, "a^2b^1c", 1, 4},
     };
     for (const auto& c : cases) {
         FakeEditBox box(c.name, c.start, c.end);
