@@ -121,6 +121,10 @@ void EditorWindow::start()
         showBackground(background);
     }
     nameBox_->SetFocus();
+    // Names can still be edited without the glyphs, which the preview then draws as blocks.
+    if (!fonts_->ownSheetUsable())
+        platform::showMessage(this, platform::fromLatin1(language().lookup("MESSAGE_FONTUNUSABLE")) + "\n" +
+                                        platform::fromFileSystem(fonts_->ownSheetProblem()));
 }
 
 void EditorWindow::showBackground(const TgaImage& picture)
