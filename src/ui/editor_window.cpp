@@ -3,6 +3,7 @@
 #include "core/data_files.h"
 #include "core/game_name.h"
 #include "core/language_table.h"
+#include "core/message_format.h"
 #include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
@@ -95,6 +96,12 @@ void EditorWindow::askFirstRunQuestions()
 
 bool EditorWindow::openScript(const std::string& path)
 {
+    // A file of another kind, as a desktop's "Open With" may pass, is refused with a word.
+    if (!openedScriptType(path)) {
+        platform::showMessage(
+            this, platform::textWithPath(formatMessage(language().lookup("MESSAGE_NOTASCRIPT"), {path}), path));
+        return false;
+    }
     return fileCommands_->openScript(path);
 }
 

@@ -138,3 +138,14 @@ TEST_F(EditorWindowTest, TheBoxTakesSingleByteCharactersAndKeepsItsLimits)
     EXPECT_EQ(boxBytes().size(), 256u);
     EXPECT_EQ(beeps, 1) << "a paste that does not fit beeps";
 }
+
+// A desktop's "Open With" can pass any file; one that is no script is refused with a word.
+TEST_F(EditorWindowTest, AFileNamedAtStartThatIsNoScriptIsRefused)
+{
+    setName("^1Fred", 0, 0);
+    const std::string notes = start.write("notes.txt", "seta name \"Other\"");
+    wxString message;
+    GT_TEST_DIALOG(EXPECT_FALSE(window->openScript(notes)), glimtags::test::ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, notes + " is not a name script (.name or .host), so it is not opened.");
+    EXPECT_EQ(boxBytes(), "^1Fred");
+}
