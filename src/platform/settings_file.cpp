@@ -1,5 +1,6 @@
 #include "platform/settings_file.h"
 
+#include "core/regular_file.h"
 #include "platform/file_writer.h"
 #include "platform/text_encoding.h"
 
@@ -9,13 +10,68 @@
 #include <wx/mstream.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace glimtags::platform {
 namespace {
 
 wxString keyString(std::string_view key) { return wxString::FromAscii(key.data(), key.size()); }
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The name of the value a line sets; empty for a comment, a blank line or a group.
+std::string_view keyOf(std::string_view line)
+{
+    const std::string_view text = trimmed(line);
+    const std::size_t equals = text.find('=');
+    if (text.empty() || text.front() == ';' || text.front() == '#' || equals == std::string_view::npos)
+        return {};
+    return trimmed(text.substr(0, equals));
+}
+
+// wxFileConfig asserts on a group that appears twice and keeps a stale line for a value
+// set twice, so the file is read as one group of each name, the last setting of a value
+// winning as it does in wx.
+std::string withEachGroupOnce(const std::string& text)
+{
+    struct Group {
+        std::string header;
+        std::vector<std::string> lines;
+    };
+    std::vector<Group> groups(1); // the lines before the first group
+    std::size_t current = 0;
+    std::istringstream input(text);
+    for (std::string line; std::getline(input, line);) {
+        const std::string_view header = trimmed(line);
+        if (header.starts_with('[')) {
+            current = static_cast<std::size_t>(std::ranges::find(groups, header, &Group::header) - groups.begin());
+            if (current == groups.size())
+                groups.push_back({std::string(header), {}});
+            continue;
+        }
+        if (const std::string_view key = keyOf(line); !key.empty())
+            std::erase_if(groups[current].lines, [key](const std::string& earlier) { return keyOf(earlier) == key; });
+        groups[current].lines.push_back(line);
+    }
+    std::string merged;
+    for (const Group& group : groups) {
+        if (!group.header.empty())
+            merged += group.header + "\n";
+        for (const std::string& line : group.lines)
+            merged += line + "\n";
+    }
+    return merged;
+}
 
 } // namespace
 
@@ -23,9 +79,10 @@ SettingsFile::SettingsFile(const std::string& path)
     : path_(path)
 {
     // A missing or unreadable file reads as all defaults, without a log window.
-    wxLogNull noLog;
-    config_ = std::make_unique<wxFileConfig>(wxString(), wxString(), fromFileSystem(path), wxString(),
-                                             wxCONFIG_USE_LOCAL_FILE);
+    const wxLogNull noLog;
+    const std::string text = withEachGroupOnce(readRegularFile(path).value_or(std::string()));
+    wxMemoryInputStream input(text.data(), text.size());
+    config_ = std::make_unique<wxFileConfig>(input);
     config_->SetExpandEnvVars(false);
     config_->SetPath(wxString("/") + kSettingsSection);
 }

@@ -3,6 +3,7 @@
 #include "core/data_files.h"
 #include "core/game_name.h"
 #include "core/language_table.h"
+#include "core/message_format.h"
 #include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
@@ -97,6 +98,12 @@ void EditorWindow::askFirstRunQuestions()
 
 bool EditorWindow::openScript(const std::string& path)
 {
+    // A file of another kind, as a desktop's "Open With" may pass, is refused with a word.
+    if (!openedScriptType(path)) {
+        platform::showMessage(
+            this, platform::textWithPath(formatMessage(language().lookup("MESSAGE_NOTASCRIPT"), {path}), path));
+        return false;
+    }
     return fileCommands_->openScript(path);
 }
 
@@ -123,6 +130,10 @@ void EditorWindow::start()
         showBackground(background);
     }
     nameBox_->SetFocus();
+    // Names can still be edited without the glyphs, which the preview then draws as blocks.
+    if (!fonts_->ownSheetUsable())
+        platform::showMessage(this, platform::fromLatin1(language().lookup("MESSAGE_FONTUNUSABLE")) + "\n" +
+                                        platform::fromFileSystem(fonts_->ownSheetProblem()));
 }
 
 void EditorWindow::showBackground(const TgaImage& picture)

@@ -49,7 +49,8 @@ public:
     void showLanguageMessage(std::string_view key);
     // What a command did, in the status bar.
     void showStatus(const wxString& text);
-    // Reads a script file into the name as File > Open does; false when it cannot be read.
+    // Reads the script named at start into the name as File > Open does; false, after a
+    // message, when it cannot be read or is no .name or .host script.
     bool openScript(const std::string& path);
     // A Yes/No question with the language text; true only for Yes.
     bool askLanguageQuestion(std::string_view key);

@@ -12,8 +12,19 @@
 #include <wx/image.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace glimtags {
+namespace {
+
+std::string scriptAtStart;
+
+} // namespace
+
+void GlimtagsApp::openAtStart(std::string script)
+{
+    scriptAtStart = std::move(script);
+}
 
 bool GlimtagsApp::OnInit()
 {
@@ -35,8 +46,8 @@ bool GlimtagsApp::OnInit()
     window->start();
     // A script named on the command line, as a desktop passes a double-clicked file,
     // opens as File > Open would open it.
-    if (argc > 1 && !window->ending())
-        window->openScript(platform::toFileSystem(argv[1]));
+    if (!scriptAtStart.empty() && !window->ending())
+        window->openScript(scriptAtStart);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/glyph_pictures.h"
 
 #include "render/tga_image.h"
+#include "ui/font_sheets.h"
 
 #include <wx/image.h>
 
@@ -13,7 +14,7 @@ constexpr unsigned char kTile[3] = {0x20, 0x24, 0x2a};
 
 GlyphPictures::GlyphPictures(const TgaImage& sheet)
 {
-    if (sheet.pixels.empty() || sheet.width != sheet.height || sheet.width < kCellsPerRow)
+    if (!isGlyphSheet(sheet))
         return;
     cellSize_ = sheet.width / kCellsPerRow;
     bytesPerPixel_ = sheet.bitsPerPixel / 8;

@@ -9,7 +9,7 @@ namespace glimtags {
 struct TgaImage;
 
 // The glyphs of the font sheet as small pictures: white glyphs on a dark tile, as the
-// game shows them. An empty bitmap when the sheet has no picture of 16 x 16 cells.
+// game shows them. An empty bitmap when the sheet is no glyph sheet.
 class GlyphPictures {
 public:
     explicit GlyphPictures(const TgaImage& sheet);

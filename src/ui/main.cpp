@@ -1,11 +1,28 @@
+#include "platform/command_line.h"
+#include "platform/x_display.h"
 #include "ui/glimtags_app.h"
 
+#include <cstdio>
 #include <cstdlib>
+
+wxIMPLEMENT_APP_NO_MAIN(glimtags::GlimtagsApp);
 
 int main(int argc, char** argv)
 {
+    const glimtags::platform::StartRequest request = glimtags::platform::readCommandLine(argc, argv, stdout, stderr);
+    if (request.exitStatus)
+        return *request.exitStatus;
     // The preview draws through GLX, so GTK must use its X11 backend (XWayland on Wayland).
     setenv("GDK_BACKEND", "x11", 1);
-    wxApp::SetInstance(new glimtags::GlimtagsApp);
-    return wxEntry(argc, argv);
+    if (!glimtags::platform::xDisplayOpens()) {
+        std::fputs("glimtags: no X display can be opened (is DISPLAY set?); the editor needs an X display, "
+                   "or XWayland on Wayland\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    glimtags::GlimtagsApp::openAtStart(request.script);
+    // The command line is read; wx is given only the program's name, so that it does not
+    // read a file name again in an encoding it may not take.
+    int wxArgc = 1;
+    return wxEntry(wxArgc, argv);
 }

@@ -170,11 +170,13 @@ void OptionCommands::chooseBackgroundAtStart()
     const std::optional<std::string> chosen = platform::chooseFileToOpen(&window_, kBackgroundRequest);
     if (!chosen)
         return;
-    storeBackground(*chosen);
+    // Only a picture that loads is kept, so that the next start does not meet it again.
     if (!loadPicture(*chosen)) {
         window_.showLanguageMessage("MESSAGE_INVALIDBKGRND");
         window_.endEditor();
+        return;
     }
+    storeBackground(*chosen);
 }
 
 void OptionCommands::findGameFont()

@@ -28,7 +28,10 @@ void PictureButton::OnPaint(wxPaintEvent&)
     dc.SetBrush(wxBrush(wxSystemSettings::GetColour(hovering_ ? wxSYS_COLOUR_BTNHIGHLIGHT : wxSYS_COLOUR_BTNFACE)));
     dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
     dc.DrawRectangle(area);
-    dc.DrawBitmap(picture_, (area.width - picture_.GetWidth()) / 2, (area.height - picture_.GetHeight()) / 2, true);
+    // Without a usable font sheet there is no picture to show.
+    if (picture_.IsOk())
+        dc.DrawBitmap(picture_, (area.width - picture_.GetWidth()) / 2, (area.height - picture_.GetHeight()) / 2,
+                      true);
 }
 
 void PictureButton::OnHover(wxMouseEvent& event)

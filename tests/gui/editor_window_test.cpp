@@ -161,3 +161,14 @@ TEST_F(EditorWindowTest, TheBoxTakesSingleByteCharactersAndKeepsItsLimits)
     pressKey('V', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), codes + "x") << "a paste that just fits is taken";
 }
+
+// A desktop's "Open With" can pass any file; one that is no script is refused with a word.
+TEST_F(EditorWindowTest, AFileNamedAtStartThatIsNoScriptIsRefused)
+{
+    setName("^1Fred", 0, 0);
+    const std::string notes = start.write("notes.txt", "seta name \"Other\"");
+    wxString message;
+    GT_TEST_DIALOG(EXPECT_FALSE(window->openScript(notes)), glimtags::test::ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, notes + " is not a name script (.name or .host), so it is not opened.");
+    EXPECT_EQ(boxBytes(), "^1Fred");
+}

@@ -22,6 +22,11 @@ protected:
         fs::create_directories(fs::path(gameFolder()) / "gfx" / "2d");
         home.write("baseq3/gfx/2d/bigchars.tga", bytes);
     }
+    // Opaque white, twice as high as wide.
+    static std::string tallSheet()
+    {
+        return glimtags::test::tga({.width = 128, .height = 256}, std::vector<unsigned char>(128 * 256 * 4, 0xff));
+    }
 };
 
 } // namespace
@@ -63,14 +68,36 @@ TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
     command(ids::MenuUseGameFont);
     EXPECT_LT(cellCorner(), 100) << "switched off, the editor's own font draws";
 
-    putGameSheet("not a picture");
-    GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
-    wxString message;
-    GT_TEST_DIALOG(command(ids::MenuUseGameFont), ExpectMessage(wxID_OK, &message));
-    EXPECT_TRUE(message.Contains("bigchars.tga")) << message;
-    EXPECT_LT(cellCorner(), 100) << "a broken sheet leaves the editor's own font";
+    // A sheet that is not a picture, or not a square of cells, leaves the editor's own font.
+    for (const std::string& broken : {std::string("not a picture"), tallSheet()}) {
+        putGameSheet(broken);
+        GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
+        wxString message;
+        GT_TEST_DIALOG(command(ids::MenuUseGameFont), ExpectMessage(wxID_OK, &message));
+        EXPECT_TRUE(message.Contains("bigchars.tga")) << message;
+        EXPECT_LT(cellCorner(), 100) << message;
+        command(ids::MenuUseGameFont);
+    }
 
     fs::remove_all(fs::path(gameFolder()) / "gfx");
     GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
     EXPECT_FALSE(window->menus().IsEnabled(ids::MenuUseGameFont)) << "with no sheet the option cannot be chosen";
+}
+
+TEST_F(GameOptionsTest, TheEditorsOwnSheetMissingOrUnusableIsToldAndTheEditorGoesOn)
+{
+    storeUsualSettings();
+    fs::remove(start.file("Font.TGA"));
+    for (const std::string& sheet : {std::string(), tallSheet()}) {
+        if (!sheet.empty())
+            start.write("Font.TGA", sheet);
+        wxString message;
+        GT_TEST_DIALOG(startEditor(), ExpectMessage(wxID_OK, &message));
+        EXPECT_TRUE(message.Contains("Font.TGA")) << message;
+        ASSERT_FALSE(editorEnded());
+        setName("^1W", 0, 0);
+        EXPECT_GT(previewOnScreen().GetRed(11, 99), 200) << "each glyph is a block: " << message;
+        window->Destroy();
+        ASSERT_TRUE(editorEnded());
+    }
 }

@@ -11,7 +11,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <iostream>
+#include <string>
 
 namespace glimtags::test {
 
@@ -74,17 +77,29 @@ void expectNothingClipped(wxWindow& window)
 
 namespace {
 
+// No wx assertion may pass unseen: one fails the test that raised it, and one raised while
+// no test runs (as wx starts or ends, or between tests) fails the whole run.
+std::atomic<bool> assertedOutsideTests = false;
+
+void failOnAssertion(const wxString& file, int line, const wxString& function, const wxString& condition,
+                     const wxString& message)
+{
+    const std::string text = "wx assertion " + condition.utf8_string() + " " + message.utf8_string() + " at " +
+                             file.utf8_string() + ":" + std::to_string(line) + " in " + function.utf8_string();
+    if (::testing::UnitTest::GetInstance()->current_test_info()) {
+        ADD_FAILURE() << text;
+        return;
+    }
+    assertedOutsideTests = true;
+    std::cerr << text << " while no test ran\n";
+}
+
 // Runs the whole suite from the first idle event, inside the real main loop.
 class TestApp : public wxApp {
 public:
     bool OnInit() override
     {
         wxInitAllImageHandlers();
-        wxSetAssertHandler([](const wxString& file, int line, const wxString& function, const wxString& condition,
-                              const wxString& message) {
-            ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " " << message.utf8_string() << " at "
-                          << file.utf8_string() << ":" << line << " in " << function.utf8_string();
-        });
         glimtags::platform::allowFixedMenuIds();
         CallAfter([this] {
             result_ = RUN_ALL_TESTS();
@@ -115,5 +130,7 @@ int main(int argc, char** argv)
     const glimtags::test::TempDir gtkData;
     setenv("XDG_DATA_HOME", gtkData.path().c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
-    return wxEntry(argc, argv);
+    wxSetAssertHandler(failOnAssertion);
+    const int result = wxEntry(argc, argv);
+    return assertedOutsideTests ? 1 : result;
 }

@@ -168,7 +168,12 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
     start.write("broken.tga", "not a picture");
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("broken.tga")), ExpectMessage(wxID_OK));
     EXPECT_TRUE(editorEnded()) << "a chosen picture that fails too ends the editor";
-    EXPECT_NE(settingsText().find("broken.tga"), std::string::npos);
+    EXPECT_EQ(settingsText().find("broken.tga"), std::string::npos) << "and is not kept for the next start";
+
+    start.write("white.tga", glimtags::test::tga({.width = 2, .height = 2, .depth = 24}, std::vector<unsigned char>(12, 0xff)));
+    GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("white.tga")));
+    EXPECT_NE(settingsText().find("Image=" + start.file("white.tga") + "\n"), std::string::npos);
+    EXPECT_GT(previewOnScreen().GetRed(560, 20), 240) << "a picture that loads is drawn and kept";
 }
 
 TEST_F(OptionCommandsTest, BackgroundWhileRunningIsDrawnOrRefused)

@@ -1,6 +1,7 @@
 """The installed tree is complete: installed into a fresh prefix, the launcher's command
 started in the launcher's folder shows the editor with its preview background and glyphs, and
-the launcher opens the file types the tree defines.
+the launcher opens the file types the tree defines. The program answers --help and --version
+without a display, and says so when it has none to show its window on.
 
 Usage (under an X server, e.g. xvfb-run): installed_tree_test.py CMAKE BUILD_DIR
 """
@@ -146,11 +147,33 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual({parents.get(t) for t in FILE_TYPES.values()}, {"text/plain"})
         self.assertEqual(set(filter(None, self.entry["MimeType"].split(";"))), set(FILE_TYPES.values()))
 
+    def test_help_and_version_need_no_display(self):
+        with open(os.path.join(BUILD_DIR, "CMakeCache.txt"), encoding="utf-8") as f:
+            version = re.search(r"^CMAKE_PROJECT_VERSION:STATIC=(.*)$", f.read(), re.M).group(1)
+        for option, expected in (("--help", r"(?s)^.*Usage: glimtags .*--version.*$"),
+                                 ("--version", rf"^glimtags {re.escape(version)}\n$")):
+            result = self.run_without_display(option)
+            self.assertEqual((result.returncode, result.stderr), (0, ""), option)
+            self.assertRegex(result.stdout, expected)
+
+    def test_without_a_display_the_editor_says_it_needs_one(self):
+        result = self.run_without_display()
+        self.assertNotEqual(result.returncode, 0)
+        self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
+        self.assertIn("needs an X display", result.stderr)
+
+    def run_without_display(self, *arguments):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env["ASAN_OPTIONS"] = "detect_leaks=0"
+        return subprocess.run([os.path.join(self.prefix, "bin", "glimtags"), *arguments], env=env,
+                              capture_output=True, text=True, timeout=WAIT_SECONDS)
+
     def test_double_clicked_script_opens_from_any_folder(self):
         """The launcher's command given a saved script, as a desktop runs it for a double-click,
-        started in / where none of the editor's files lie."""
+        started in / where none of the editor's files lie. Its name is not UTF-8: file names
+        are the system's bytes."""
         home = self.prepare_home("English.lan")
-        script = os.path.join(home, "Fred.name")
+        script = os.path.join(home, os.fsdecode(b"Fr\xe9d.name"))
         with open(script, "w") as f:
             f.write(f'seta name "{TYPED_NAME}^7"')
         command = [script if word == "%f" else word for word in shlex.split(self.entry["Exec"])]

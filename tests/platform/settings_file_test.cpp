@@ -5,7 +5,9 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <wx/debug.h>
 #include <wx/init.h>
+#include <wx/string.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -20,11 +22,23 @@ namespace {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { glimtags::platform::setWriteFaultForTesting(0); }
+    void SetUp() override
+    {
+        previousAssertHandler = wxSetAssertHandler([](const wxString&, int, const wxString& function,
+                                                      const wxString&, const wxString& message) {
+            ADD_FAILURE() << "wx assertion in " << function.utf8_string() << ": " << message.utf8_string();
+        });
+    }
+    void TearDown() override
+    {
+        glimtags::platform::setWriteFaultForTesting(0);
+        wxSetAssertHandler(previousAssertHandler);
+    }
 
     wxInitializer wx;
     glimtags::test::TempDir dir;
     std::string path = dir.file("config/Maker/Title.conf");
+    wxAssertHandler_t previousAssertHandler = nullptr;
 };
 
 TEST_F(SettingsFileTest, MissingFileReadsDefaultsWithoutCreatingIt)
@@ -52,6 +66,24 @@ TEST_F(SettingsFileTest, RoundTripInTheVersionGroup)
     EXPECT_EQ(reopened.readInteger("EnableStripe", 0), -2);
     EXPECT_EQ(reopened.readText("q3Path", ""), "/home/p/$HOME/${X} q3");
     EXPECT_EQ(reopened.readInteger("CharInfo", 1), 1) << "another group is not ours";
+}
+
+// A file edited by hand may name the group twice or set a value twice; the last setting
+// counts, and the next write leaves one group with one line a value.
+TEST_F(SettingsFileTest, GroupNamedTwiceReadsAsOneAndIsWrittenBackOnce)
+{
+    fs::create_directories(fs::path(path).parent_path());
+    dir.write("config/Maker/Title.conf",
+              "[v1.7]\nLanguage=English.lan\nCharInfo=1\n[other]\nCharInfo=3\n[v1.7]\nq3Path=/q3\nCharInfo=0\n");
+    {
+        SettingsFile store(path);
+        EXPECT_EQ(store.readText("Language", ""), "English.lan");
+        EXPECT_EQ(store.readText("q3Path", ""), "/q3");
+        EXPECT_EQ(store.readInteger("CharInfo", 5), 0);
+        EXPECT_TRUE(store.writeInteger("CharInfo", 1));
+    }
+    EXPECT_EQ(glimtags::readRegularFile(path).value(),
+              "[v1.7]\nLanguage=English.lan\nq3Path=/q3\nCharInfo=1\n[other]\nCharInfo=3\n");
 }
 
 TEST_F(SettingsFileTest, FailedWriteIsReportedWithTheFileAndTheReason)
