@@ -1,3 +1,4 @@
+#include "platform/assertion_log.h"
 #include "platform/command_line.h"
 #include "platform/x_display.h"
 #include "ui/glimtags_app.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
                    stderr);
         return EXIT_FAILURE;
     }
+    glimtags::platform::logAssertionsInsteadOfDialogs();
     glimtags::GlimtagsApp::openAtStart(request.script);
     // The command line is read; wx is given only the program's name, so that it does not
     // read a file name again in an encoding it may not take.
