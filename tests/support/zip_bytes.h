@@ -91,7 +91,7 @@ inline std::string zipOf(const std::vector<ZipEntry>& entries)
         putLittleEndian(central, entry.centralSize.value_or(static_cast<std::uint32_t>(entry.data.size())), 4);
         putLittleEndian(central, entry.name.size(), 2);
         putLittleEndian(central, entry.centralExtra.size(), 2);
-        putLittleEndian(central, 0, 2 + 2 + 2 + 4); // comment length, disk, attributes
+        central.append(2 + 2 + 2 + 4, '\0'); // comment length, disk, attributes
         putLittleEndian(central, offset, 4);
         central += entry.name + entry.centralExtra;
     }
