@@ -81,8 +81,11 @@ private:
         }
         case ZIP_SOURCE_TELL:
             return static_cast<zip_int64_t>(offset_);
+        // An empty file is no archive to the game.
+        case ZIP_SOURCE_ACCEPT_EMPTY:
+            return 0;
         case ZIP_SOURCE_SUPPORTS:
-            return ZIP_SOURCE_SUPPORTS_SEEKABLE;
+            return ZIP_SOURCE_SUPPORTS_SEEKABLE | ZIP_SOURCE_MAKE_COMMAND_BITMASK(ZIP_SOURCE_ACCEPT_EMPTY);
         default:
             return fail(ZIP_ER_OPNOTSUPP, 0);
         }

@@ -128,6 +128,7 @@ TEST(GameFont, NothingFoundNamesTheFoldersAndThePaksThatAreNoZips)
     const TempDir dir;
     const std::string whole = storedZip({{kSheet, "sheet"}});
     put(dir, "baseq3/garbage.pk3", std::string(4096, 'G'));
+    put(dir, "baseq3/empty.pk3", "");
     put(dir, "baseq3/truncated.pk3", whole.substr(0, whole.size() - 30));
     put(dir, "baseq3/short.pk3", zipOf({{.name = kSheet, .data = "sheet", .centralSize = kZip64,
                                          .centralExtra = extraField(kZip64Field, {}, 4)}}));
@@ -135,7 +136,8 @@ TEST(GameFont, NothingFoundNamesTheFoldersAndThePaksThatAreNoZips)
     const GameFontSearch result = findGameFont({base, dir.file("missing")});
     EXPECT_EQ(result.outcome, Outcome::NotFound);
     EXPECT_EQ(result.reason, "No " + kSheet + " in " + base + ", " + dir.file("missing") + "; not readable as pk3: " +
-                                 base + "/truncated.pk3, " + base + "/short.pk3, " + base + "/garbage.pk3");
+                                 base + "/truncated.pk3, " + base + "/short.pk3, " + base + "/garbage.pk3, " +
+                                 base + "/empty.pk3");
     EXPECT_EQ(findGameFont({}).outcome, Outcome::NotFound);
 }
 
