@@ -205,8 +205,7 @@ Pk3Lookup Pk3Reader::lookUp(const std::string& archivePath, std::string_view pat
         return lookup;
     }
     MeteredFile file(fd, static_cast<std::uint64_t>(status.st_size), limits_.perArchive, searchLeft_);
-    zip_source_t* source =
-        zip_source_function_create(&MeteredFile::callback, &file, nullptr);
+    zip_source_t* source = zip_source_function_create(&MeteredFile::callback, &file, nullptr);
     if (!source)
         return lookup;
     const Archive archive(zip_open_from_source(source, ZIP_RDONLY, nullptr));
