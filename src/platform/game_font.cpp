@@ -1,28 +1,21 @@
 #include "platform/game_font.h"
 
-#include "core/ascii_case.h"
+#include "core/pak_order.h"
 #include "core/regular_file.h"
-
-#include <wx/log.h>
-#include <wx/strconv.h>
-#include <wx/wfstream.h>
-#include <wx/zipstrm.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <system_error>
-#include <unistd.h>
 
 namespace glimtags::platform {
 namespace {
 
 namespace fs = std::filesystem;
 using Outcome = GameFontSearch::Outcome;
+using Pk3Outcome = Pk3Lookup::Outcome;
 
 GameFontSearch found(std::string bytes, std::string source)
 {
@@ -63,99 +56,80 @@ std::optional<GameFontSearch> searchLooseFile(const fs::path& folder)
     return found(std::move(*bytes), path.string());
 }
 
-bool isPk3Name(std::string_view name)
+std::string bytesText(std::uint64_t bytes)
 {
-    constexpr std::string_view extension = ".pk3";
-    return name.size() > extension.size()
-        && equalIgnoringCase(name.substr(name.size() - extension.size()), extension);
+    return std::to_string(bytes) + " bytes";
 }
 
-// Only regular files count, so a pipe or device under a pk3 name is never opened.
-std::vector<std::string> pk3FilesByName(const fs::path& folder)
+struct Pak {
+    std::string name;
+    bool unpacked; // a .pk3dir folder
+};
+
+// Only regular files and folders count (links followed, as the game's stat does), so a
+// pipe or device under a pk3 name is never opened. Names the game cannot tell apart are
+// taken in byte order; the game leaves their order to the file system.
+std::vector<Pak> paksStrongestFirst(const fs::path& folder)
 {
-    std::vector<std::string> names;
+    std::vector<Pak> paks;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
         std::error_code ignored;
-        if (isPk3Name(it->path().filename().string()) && it->is_regular_file(ignored))
-            names.push_back(it->path().filename().string());
+        if (isPakFileName(name) && it->is_regular_file(ignored))
+            paks.push_back({name, false});
+        else if (isPakFolderName(name) && it->is_directory(ignored))
+            paks.push_back({name, true});
     }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Checked once more on the open file, so that a pipe swapped in after the folder was
-// listed cannot hang the window either.
-std::unique_ptr<wxFFileInputStream> openArchive(const std::string& path)
-{
-    const int fd = openRegularFile(path);
-    FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
-    if (!file) {
-        if (fd >= 0)
-            ::close(fd);
-        return nullptr;
-    }
-    return std::make_unique<wxFFileInputStream>(file);
-}
-
-// Reads the one entry, trusting none of the directory's claims. One byte more than
-// claimed is asked for, so that wx reaches the entry's end and checks its length
-// and checksum there, and data longer than the directory says is caught too.
-GameFontSearch readEntry(wxZipInputStream& zip, wxZipEntry& entry, wxFileOffset fileSize, const std::string& source)
-{
-    const wxFileOffset size = entry.GetSize();
-    if (size > static_cast<wxFileOffset>(kGameFontMaxBytes))
-        return tooLarge(source, static_cast<std::uintmax_t>(size));
-    if (entry.GetOffset() + entry.GetCompressedSize() > fileSize)
-        return unreadable(source + " points past the end of the file");
-    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
-    const bool whole = zip.OpenEntry(entry) && zip.Read(bytes.data(), bytes.size()).LastRead() == bytes.size() - 1
-        && zip.GetLastError() == wxSTREAM_EOF;
-    if (!whole)
-        return unreadable(source + " is damaged");
-    bytes.pop_back();
-    return found(std::move(bytes), source);
-}
-
-// One character per byte, so that names compare byte for byte as the game's do.
-std::string entryName(const wxZipEntry& entry)
-{
-    return entry.GetInternalName().ToStdString(wxConvISO8859_1);
+    std::sort(paks.begin(), paks.end(), [](const Pak& a, const Pak& b) {
+        const int order = comparePakNames(a.name, b.name);
+        return order != 0 ? order > 0 : a.name < b.name;
+    });
+    return paks;
 }
 
 // Nothing when the pk3 holds no sheet; one that cannot be read as a zip at all is
 // noted in notZips and passed over, as the game passes over it.
-std::optional<GameFontSearch> searchPk3(const std::string& path, std::vector<std::string>& notZips)
+std::optional<GameFontSearch> searchPk3(const std::string& path, Pk3Reader& reader, std::vector<std::string>& notZips)
 {
-    const std::unique_ptr<wxFFileInputStream> file = openArchive(path);
-    if (!file) {
+    Pk3Lookup lookup = reader.lookUp(path, kGameFontEntry, kGameFontMaxBytes);
+    const std::string source = path + ": " + lookup.entryName;
+    switch (lookup.outcome) {
+    case Pk3Outcome::NotAZip:
         notZips.push_back(path);
         return std::nullopt;
-    }
-    wxZipInputStream zip(*file, wxConvISO8859_1);
-    // Of two entries with the name, the later one wins, as it does in the game.
-    std::unique_ptr<wxZipEntry> sheet;
-    while (wxZipEntry* next = zip.GetNextEntry()) {
-        std::unique_ptr<wxZipEntry> entry(next);
-        if (!entry->IsDir() && equalIgnoringCase(entryName(*entry), kGameFontEntry))
-            sheet = std::move(entry);
-    }
-    if (!sheet) {
-        if (zip.GetLastError() != wxSTREAM_EOF)
-            notZips.push_back(path);
+    case Pk3Outcome::Absent:
         return std::nullopt;
+    case Pk3Outcome::Found:
+        return found(std::move(lookup.bytes), source);
+    case Pk3Outcome::TooLarge:
+        return tooLarge(source, lookup.size);
+    case Pk3Outcome::Damaged:
+        return unreadable(source + " is damaged");
+    case Pk3Outcome::UnknownMethod:
+        return unreadable(source + " is compressed with method " + std::to_string(lookup.method) +
+                          ", which the game cannot read");
+    case Pk3Outcome::ArchiveTooLong:
+        return unreadable(path + " is too large to search (more than " + bytesText(reader.limits().perArchive) +
+                          " to read)");
+    case Pk3Outcome::SearchTooLong:
+        return unreadable(path + " was not searched: the pk3 files before it took the " +
+                          bytesText(reader.limits().perSearch) + " the search may read");
     }
-    return readEntry(zip, *sheet, file->GetLength(), path + ": " + entryName(*sheet));
+    return std::nullopt;
 }
 
-std::optional<GameFontSearch> searchFolder(const std::string& folder, std::vector<std::string>& notZips)
+std::optional<GameFontSearch> searchFolder(const fs::path& folder, Pk3Reader& reader,
+                                           std::vector<std::string>& notZips)
 {
     if (std::optional<GameFontSearch> loose = searchLooseFile(folder))
         return loose;
-    const std::vector<std::string> names = pk3FilesByName(folder);
-    for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        if (std::optional<GameFontSearch> packed = searchPk3((fs::path(folder) / *name).string(), notZips))
-            return packed;
+    for (const Pak& pak : paksStrongestFirst(folder)) {
+        const fs::path path = folder / pak.name;
+        std::optional<GameFontSearch> result =
+            pak.unpacked ? searchLooseFile(path) : searchPk3(path.string(), reader, notZips);
+        if (result)
+            return result;
     }
     return std::nullopt;
 }
@@ -186,12 +160,12 @@ std::vector<std::string> gameDataFolders(const std::string& gameFolder, const st
     return folders;
 }
 
-GameFontSearch findGameFont(const std::vector<std::string>& folders)
+GameFontSearch findGameFont(const std::vector<std::string>& folders, const Pk3ReadLimits& limits)
 {
-    const wxLogNull quiet;
+    Pk3Reader reader(limits);
     std::vector<std::string> notZips;
     for (const std::string& folder : folders) {
-        if (std::optional<GameFontSearch> result = searchFolder(folder, notZips))
+        if (std::optional<GameFontSearch> result = searchFolder(folder, reader, notZips))
             return *std::move(result);
     }
     GameFontSearch none;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pk3_archive.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -36,11 +38,13 @@ struct GameFontSearch {
     std::string reason; // short English text when not found or unreadable
 };
 
-// The sheet the game would draw with: in the first folder that holds it, a loose
-// file wins over every pk3, and among pk3 files the last by byte-wise name that
-// holds the entry (named without regard to case). Only regular files are opened;
-// a pk3 that is no readable zip is passed over as the game does, while a winning
-// entry that is over-large or damaged is reported, never replaced by an older one.
-GameFontSearch findGameFont(const std::vector<std::string>& folders);
+// The sheet the game would draw with: in the first folder that holds it, a loose file
+// wins; else the pk3 files and .pk3dir folders there, strongest first in the game's order
+// (core/pak_order.h), the same entry matched as the game matches it. Only regular files
+// are opened; a pk3 that is no readable zip is passed over as the game does, while a
+// winning entry that is over-large, damaged or compressed in a way the game cannot read
+// is reported, never replaced by an older one. Reading past the limits ends the search
+// with a report.
+GameFontSearch findGameFont(const std::vector<std::string>& folders, const Pk3ReadLimits& limits = {});
 
 } // namespace glimtags::platform
