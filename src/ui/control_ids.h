@@ -59,6 +59,9 @@ inline constexpr int ToolUndo = 32830;
 inline constexpr int ToolRedo = 32831;
 // Redo's second key, Ctrl+Y, beside the Ctrl+Shift+Z its menu item shows.
 inline constexpr int KeyRedo = 32832;
+// Options > Game: the submenu, then one radio item per game in the order of kGames.
+inline constexpr int GameMenu = 32835;
+inline constexpr int FirstGameItem = 32836;
 // The recent files, the latest first, in a submenu of their own.
 inline constexpr int RecentFilesMenu = 32839;
 inline constexpr int FirstRecentFile = 32840;

@@ -29,6 +29,9 @@ public:
     void findGameFont();
     // Draws the preview and the palette with the sheet the options ask for.
     void applyFont();
+    // Speaks of the game chosen in Options > Game, else of the game folder's game, and
+    // marks it in the submenu.
+    void applyGame();
 
 private:
     void OnToggle(wxCommandEvent& event);
@@ -36,6 +39,7 @@ private:
     void OnGamePath(wxCommandEvent& event);
     void OnSetLanguage(wxCommandEvent& event);
     void OnSetBackground(wxCommandEvent& event);
+    void OnGame(wxCommandEvent& event);
 
     bool askGamePath(const std::string& initialPath);
     // The chosen language file in the form the next start can open it by.

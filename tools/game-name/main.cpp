@@ -1,16 +1,22 @@
-// Developer tool: prints the name an ioquake3 server ends up with for NAME, as hex
+// Developer tool: prints the name a server of the game ends up with for NAME, as hex
 // bytes on the first line, then each change with its byte range in NAME as typed.
 
 #include "core/game_name.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage = "usage: game-name [--host] NAME\n";
+constexpr const char* kUsage =
+    "usage: game-name [--game ioquake3|openarena] [--host] NAME\n"
+    "The game defaults to ioquake3. A player name is cleaned by the game's rules; with\n"
+    "--host, NAME is sv_hostname as a server browser's getinfo and getstatus and a\n"
+    "connected client read it: '%' and bytes above 127 become '.', and a value holding\n"
+    "';', '\\' or '\"' is left out entirely (empty).\n";
 
 const char* describe(glimtags::GameChangeReason reason)
 {
@@ -22,6 +28,7 @@ const char* describe(glimtags::GameChangeReason reason)
     case GameChangeReason::ExtraBlank: return "more than three blanks in a row: dropped";
     case GameChangeReason::BlackCode: return "black colour code dropped";
     case GameChangeReason::CutAtLimit: return "cut at the byte limit";
+    case GameChangeReason::Uncoloured: return "no letter or digit in colour: code or unprintable byte dropped";
     case GameChangeReason::Unnamed: return "nothing visible left: the default name";
     }
     return "";
@@ -33,16 +40,22 @@ int main(int argc, char** argv)
 {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     glimtags::NameType type = glimtags::NameType::User;
-    if (!args.empty() && args.front() == "--host") {
-        type = glimtags::NameType::Host;
-        args.erase(args.begin());
+    std::optional<glimtags::Game> game = glimtags::Game::Ioquake3;
+    while (args.size() > 1 && (args.front() == "--host" || args.front() == "--game")) {
+        if (args.front() == "--host") {
+            type = glimtags::NameType::Host;
+            args.erase(args.begin());
+        } else {
+            game = glimtags::gameForKey(args[1]);
+            args.erase(args.begin(), args.begin() + 2);
+        }
     }
-    if (args.size() != 1) {
+    if (args.size() != 1 || !game) {
         std::fputs(kUsage, stderr);
         return 2;
     }
 
-    const glimtags::GameName name = glimtags::serverName(glimtags::NameText(args.front()), type);
+    const glimtags::GameName name = glimtags::serverName(glimtags::NameText(args.front()), type, *game);
     std::string hex;
     for (const char byte : name.text.bytes()) {
         char digits[4];
