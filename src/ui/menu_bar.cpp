@@ -73,7 +73,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"OPTIONS_GAMERULES", Target::MenuItem, ids::MenuCheckGameRules},
     {"OPTIONS_SHOWINGAMENAME", Target::MenuItem, ids::MenuShowInGameName},
     {"OPTIONS_GAMEFONT", Target::MenuItem, ids::MenuUseGameFont},
-    {"OPTIONS_GAME", Target::MenuItem, ids::GameMenu},
+    {"OPTIONS_GAMEMENU", Target::MenuItem, ids::GameMenu},
     {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
     {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
     {"OPTIONS_SETBKGRND", Target::MenuItem, ids::MenuSetBackground},
