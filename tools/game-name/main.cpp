@@ -13,10 +13,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: game-name [--game ioquake3|openarena] [--host] NAME\n"
-    "The game defaults to ioquake3. A player name is cleaned by the game's rules; with\n"
-    "--host, NAME is sv_hostname as a server browser's getinfo and getstatus and a\n"
-    "connected client read it: '%' and bytes above 127 become '.', and a value holding\n"
-    "';', '\\' or '\"' is left out entirely (empty).\n";
+    "The game defaults to ioquake3. A player name is cleaned by the game's rules; OpenArena's\n"
+    "Nameless is shown for slot 0. With --host, NAME is sv_hostname as a client reads it:\n"
+    "the server sends its bytes unchanged in getinfo, getstatus and the serverinfo its\n"
+    "players get, the client's engine reads '%' and bytes above 127 as '.', and a value\n"
+    "holding ';', '\\' or '\"' is left out of all three (empty).\n";
 
 const char* describe(glimtags::GameChangeReason reason)
 {
