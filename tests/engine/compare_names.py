@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Compares game-name with the real engine: generates player names, connects each to a
 dedicated server of the game on 127.0.0.1 and checks that the name the game module
-made of it is the one game-name prints. Exit 0: all agree; 1: a difference; 77: the
-engine or the game module is not installed (CTest counts that as skipped)."""
+made of it is the one game-name prints; then sets each of a few host names from a
+script and checks getinfo's hostname, as a client's engine reads it ('%' and bytes
+above 127 as '.'), against game-name --host. Exit 0: all agree; 1: a difference; 77:
+the engine or the game module is not installed (CTest counts that as skipped)."""
 
 import argparse
 import os
@@ -33,9 +35,20 @@ def generate(rng, count):
     return names
 
 
-def predicted(tool, game, name):
-    out = subprocess.run([tool, "--game", game, name], capture_output=True, check=True).stdout
+def predicted(tool, game, name, host=False):
+    out = subprocess.run([tool, "--game", game] + (["--host"] if host else []) + [name], capture_output=True,
+                         check=True).stdout
     return bytes.fromhex(out.split(b"\n")[0].decode())
+
+
+def read_by_client(wire):
+    """The engine's reading of a string off the network, which a client applies too."""
+    return bytes(ord(".") if byte == ord("%") or byte > 127 else byte for byte in wire)
+
+
+# A script line cannot hold a quote, and a line feed would end it. The refused values come
+# last: after one, the server is slow to answer for a few seconds.
+HOST_NAMES = [b"A%B", b"caf\xe9 \xff", b"^1Red ^0Black    x", b"  lead", b"\x01\x7f", b"", b"a;b", b"a\\b"]
 
 
 def main():
@@ -61,9 +74,16 @@ def main():
             if real != expected:
                 failures += 1
                 print("%r: the server made %r, game-name says %r" % (name, real, expected))
+        for name in HOST_NAMES:
+            wire = server.host_name(name)
+            real = b"" if wire is None else read_by_client(wire)
+            expected = predicted(args.tool, args.game, name, host=True)
+            if real != expected:
+                failures += 1
+                print("host %r: a client reads %r, game-name --host says %r" % (name, real, expected))
     finally:
         server.close()
-    print("%s: %d names, %d differ" % (args.game, len(names), failures))
+    print("%s: %d names, %d host names, %d differ" % (args.game, len(names), len(HOST_NAMES), failures))
     return 1 if failures else 0
 
 

@@ -203,9 +203,6 @@ class Server:
     def info(self):
         return self.request(b"getinfo x", b"infoResponse\n")
 
-    def status(self):
-        return self.request(b"getstatus", b"statusResponse\n")
-
     def connect(self, userinfo, protocol):
         """Connects with the userinfo pairs (challenge, qport and protocol are added)."""
         # A challenge serves every connect from this address; asking for one is rate limited.

@@ -7,13 +7,14 @@ import subprocess
 import tempfile
 import time
 
-from q3_connect import Server
+from q3_connect import Server, parse_info
 
 ENGINE = "/usr/lib/ioquake3/ioq3ded"
 OPENARENA_BASE = "/usr/lib/openarena-server"
 OPENARENA_DATA = "/usr/share/games/openarena/baseoa"
 BASEQ3_MODULE = "/usr/lib/ioquake3/baseq3/qagamex86_64.so"
 PROTOCOL = 71
+RCON_PASSWORD = b"engine-names"
 
 
 def installed(game):
@@ -41,6 +42,7 @@ class RealServer:
             for pk3 in os.listdir(OPENARENA_DATA):
                 os.symlink(os.path.join(OPENARENA_DATA, pk3), os.path.join(base, folder, "oa-" + pk3))
         with open(os.path.join(self.game_folder, "test.cfg"), "wb") as cfg:
+            cfg.write(b"set rconpassword " + RCON_PASSWORD + b"\n")
             cfg.write(b"".join(line + b"\n" for line in config_lines))
         args = [ENGINE, "+set", "dedicated", "1", "+set", "com_basegame", folder, "+set", "com_standalone", "1",
                 "+set", "fs_basepath", base, "+set", "fs_homepath", self.home, "+set", "vm_game", "0",
@@ -52,6 +54,7 @@ class RealServer:
         self.output = open(os.path.join(self.home, "console.txt"), "wb")
         self.process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT)
         self.server = Server(port)
+        self.scripts_run = 0
         self.server.wait_until_up(20)
 
     def close(self):
@@ -71,6 +74,26 @@ class RealServer:
                 return log.read()
         except FileNotFoundError:
             return b""
+
+    def host_name(self, name):
+        """sv_hostname as getinfo and getstatus report it after the server ran a script
+        setting it to NAME, as a Save as HostName script does; None when they leave it out."""
+        self.scripts_run += 1
+        mark = str(self.scripts_run).encode()
+        with open(os.path.join(self.game_folder, "host.cfg"), "wb") as cfg:
+            cfg.write(b'set sv_hostname "' + name + b'"\nsets script_run ' + mark + b"\n")
+        self.server.request(b"rcon " + RCON_PASSWORD + b" exec host.cfg", b"print\n")
+        # The script runs in the server's next frame; getstatus answers ten times a second.
+        end = time.time() + 5
+        while time.time() < end:
+            time.sleep(0.15)
+            status = parse_info(self.server.request(b"getstatus", b"statusResponse\n").split(b"\n")[0])
+            if status.get(b"script_run") == mark:
+                info = parse_info(self.server.info()).get(b"hostname")
+                if info != status.get(b"sv_hostname"):
+                    raise RuntimeError("getinfo and getstatus disagree on the host name")
+                return info
+        raise RuntimeError("the server did not run the host name script")
 
     def player_name(self, name):
         """The name the game module gives a player who connects to slot 0 with the
