@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const auto type = data[0] & 1 ? glimtags::NameType::Host : glimtags::NameType::User;
     const auto game = data[0] & 2 ? glimtags::Game::OpenArena : glimtags::Game::Ioquake3;
-    const std::string unnamed = glimtags::unnamedPlayer(game);
+    const std::string defaultName = glimtags::unnamedPlayer(game);
     const glimtags::NameText typed(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     const glimtags::GameName server = glimtags::serverName(typed, type, game);
 
@@ -99,14 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text = server.text.bytes();
     if (refused) {
         FUZZ_CHECK(step == 1);
-        FUZZ_CHECK(text == (type == glimtags::NameType::User ? unnamed : ""));
+        FUZZ_CHECK(text == (type == glimtags::NameType::User ? defaultName : ""));
         return 0;
     }
     for (const unsigned char byte : text)
         FUZZ_CHECK(byte != '%' && byte <= 127 && !glimtags::isRefusedByte(byte));
     if (unnamed) {
         FUZZ_CHECK(server.changes.back().start == 0 && server.changes.back().end == typed.length());
-        FUZZ_CHECK(text == unnamed);
+        FUZZ_CHECK(text == defaultName);
         return 0;
     }
     FUZZ_CHECK(text == applied(typed, server.changes));

@@ -9,8 +9,8 @@ namespace glimtags {
 
 class EditorWindow;
 
-// The Options menu: the six toggles, Check String, the game path, the language and
-// the background picture; the last three also run at start-up.
+// The Options menu: the toggles, Check String, the game, the game path, the language
+// and the background picture; the last three also run at start-up.
 class OptionCommands : public wxEvtHandler {
 public:
     explicit OptionCommands(EditorWindow& window);
