@@ -19,6 +19,7 @@ void AppSettings::load(SettingsStore& store)
     ShowInGameName = store.readInteger(settings_key::ShowInGameName, ShowInGameName);
     CheckGameRules = store.readInteger(settings_key::CheckGameRules, CheckGameRules);
     UseGameFont = store.readInteger(settings_key::UseGameFont, UseGameFont);
+    Game = store.readText(settings_key::Game, "");
 }
 
 int& AppSettings::value(Toggle option)

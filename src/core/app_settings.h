@@ -25,6 +25,7 @@ inline constexpr const char* BackGrndImage = "BackGrnd Image";
 inline constexpr const char* ShowInGameName = "ShowInGameName";
 inline constexpr const char* CheckGameRules = "CheckGameRules";
 inline constexpr const char* UseGameFont = "UseGameFont";
+inline constexpr const char* Game = "Game";
 } // namespace settings_key
 
 // The per-user store of the options, one section of named integer and text values.
@@ -73,6 +74,9 @@ struct AppSettings {
     std::string q3Path;
     std::string Language;
     std::string BackGrndImage = kDefaultBackground;
+    // The game the editor speaks of, by its profile's key; empty until the user chooses,
+    // while the game follows the game folder.
+    std::string Game;
 
     // Reads every option in the order the window's start-up fixes. A stored empty
     // background reads as the default one; the store is not rewritten.

@@ -1,5 +1,7 @@
 #include "core/game_folder.h"
 
+#include "core/ascii_case.h"
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -22,9 +24,14 @@ bool isFolder(const fs::path& folder)
     return fs::is_directory(folder, error);
 }
 
+bool onlyOpenArenaInstalled(const fs::path& systemData)
+{
+    return isFolder(systemData / "openarena" / "baseoa") && !isFolder(systemData / "quake3" / "baseq3");
+}
+
 } // namespace
 
-std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome)
+std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome, std::string_view systemData)
 {
     std::error_code error;
     const fs::path homeFolder = fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
@@ -39,8 +46,18 @@ std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigH
     if (chosen == candidates.end())
         chosen = std::find_if(candidates.begin(), candidates.end(), isFolder);
     if (chosen == candidates.end())
-        chosen = candidates.begin();
+        chosen = onlyOpenArenaInstalled(systemData) ? candidates.end() - 1 : candidates.begin();
     return chosen->string();
+}
+
+std::vector<std::string> pk3FileNames(std::string_view folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(fs::path(folder), error), end; !error && entry != end; entry.increment(error))
+        if (equalIgnoringCase(entry->path().extension().string(), ".pk3"))
+            names.push_back(entry->path().filename().string());
+    return names;
 }
 
 } // namespace glimtags

@@ -2,6 +2,7 @@
 
 #include "core/ascii_case.h"
 #include "core/console_script.h"
+#include "core/name_characters.h"
 #include "core/regular_file.h"
 
 namespace glimtags {
@@ -30,7 +31,7 @@ const char* saveFilter(NameType type)
 
 bool holdsQuote(const NameText& name)
 {
-    return name.bytes().find('"') != std::string::npos;
+    return name.bytes().find(static_cast<char>(kQuote)) != std::string::npos;
 }
 
 std::optional<NameRefusal> scriptLineRefusal(const NameText& name)

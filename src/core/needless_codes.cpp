@@ -34,9 +34,9 @@ struct ServerDrawing {
     bool cut;
 };
 
-ServerDrawing serverDrawing(const NameText& name)
+ServerDrawing serverDrawing(const NameText& name, Game game)
 {
-    return {drawing(serverName(name, NameType::User).text), serverCut(name).has_value()};
+    return {drawing(serverName(name, NameType::User, game).text), serverCut(name, game).has_value()};
 }
 
 // A shorter name shows more before the server's cut: only what the longer one showed
@@ -51,14 +51,15 @@ bool showsTheSame(const ServerDrawing& longer, const ServerDrawing& shorter)
     return seen.size() <= shorter.glyphs.size() && std::equal(seen.begin(), seen.end(), shorter.glyphs.begin());
 }
 
-bool drawsAlike(const NameText& name, const NameText& shorter)
+bool drawsAlike(const NameText& name, const NameText& shorter, Game game)
 {
-    return drawing(name) == drawing(shorter) && showsTheSame(serverDrawing(name), serverDrawing(shorter));
+    return drawing(name) == drawing(shorter) &&
+        showsTheSame(serverDrawing(name, game), serverDrawing(shorter, game));
 }
 
 } // namespace
 
-BoxState removeNeedlessCodes(const NameText& name, int start, int end)
+BoxState removeNeedlessCodes(const NameText& name, int start, int end, Game game)
 {
     start = std::clamp(start, 0, name.length());
     end = std::clamp(end, start, name.length());
@@ -75,7 +76,7 @@ BoxState removeNeedlessCodes(const NameText& name, int start, int end)
         std::string bytes = compact.bytes();
         bytes.erase(static_cast<std::size_t>(i), 2);
         const NameText without(bytes);
-        if (drawsAlike(compact, without)) {
+        if (drawsAlike(compact, without, game)) {
             // A code at the range's last byte takes its code byte from behind the range.
             end -= std::min(2, end - i);
             compact = without;

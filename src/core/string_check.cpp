@@ -1,6 +1,7 @@
 #include "core/string_check.h"
 
 #include "core/game_name.h"
+#include "core/name_characters.h"
 
 #include <algorithm>
 
@@ -9,13 +10,8 @@ namespace {
 
 enum class PassResult { Finished, CheckEnded };
 
-bool isForbiddenControl(unsigned char byte)
-{
-    return byte == 5 || (byte >= 10 && byte <= 17) || byte == 22;
-}
-
 // A double quote would end the saved value early; it is offered like a high byte.
-bool isHighCharacterOrQuote(unsigned char byte) { return byte >= 127 || byte == '"'; }
+bool isHighCharacterOrQuote(unsigned char byte) { return byte >= 127 || byte == kQuote; }
 
 NameText withoutRange(const NameText& name, int start, int count)
 {
@@ -72,32 +68,33 @@ void colourPass(CheckHost& host)
 
 // The question for a change the game pass offers to undo; none for the others. The
 // double quote is the character pass's.
-const char* gameQuestion(const GameChange& change, const NameText& name)
+const char* gameQuestion(const GameChange& change, const NameText& name, Game game)
 {
     switch (change.reason) {
     case GameChangeReason::RefusedByte:
-        return name.at(change.start) == '"' ? nullptr : "MESSAGE_GAMEREFUSES";
+        return name.at(change.start) == kQuote ? nullptr : gameProfile(game).refusedQuestion;
     case GameChangeReason::LeadingBlank:
     case GameChangeReason::ExtraBlank:
     case GameChangeReason::BlackCode:
+    case GameChangeReason::Uncoloured:
         return "MESSAGE_GAMEDROPS";
     default:
         return nullptr;
     }
 }
 
-void gamePass(CheckHost& host)
+void gamePass(CheckHost& host, Game game)
 {
     // Changes that start before this position were declined.
     for (int from = 0;;) {
         const NameText name = host.currentName();
-        const std::vector<GameChange> changes = serverName(name, NameType::User).changes;
+        const std::vector<GameChange> changes = serverName(name, NameType::User, game).changes;
         const auto finding = std::find_if(changes.begin(), changes.end(), [&](const GameChange& change) {
-            return change.start >= from && gameQuestion(change, name);
+            return change.start >= from && gameQuestion(change, name, game);
         });
         if (finding == changes.end())
             return;
-        if (offerFinding(host, finding->start, finding->end, gameQuestion(*finding, name))) {
+        if (offerFinding(host, finding->start, finding->end, gameQuestion(*finding, name, game))) {
             host.replaceName(withoutRange(name, finding->start, finding->end - finding->start));
             from = 0;
         } else {
@@ -106,9 +103,9 @@ void gamePass(CheckHost& host)
     }
 }
 
-void tellCut(CheckHost& host)
+void tellCut(CheckHost& host, Game game)
 {
-    const std::optional<GameChange> cut = serverCut(host.currentName());
+    const std::optional<GameChange> cut = serverCut(host.currentName(), game);
     if (!cut)
         return;
     host.selectRange(cut->start, cut->end);
@@ -127,9 +124,9 @@ void checkString(CheckHost& host, GameRuleCheck gameRules)
         colourPass(host);
     }
     if (gameRules.enabled)
-        gamePass(host);
+        gamePass(host, gameRules.game);
     if (gameRules.enabled && gameRules.tellCut)
-        tellCut(host);
+        tellCut(host, gameRules.game);
 }
 
 } // namespace glimtags

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game_profile.h"
 #include "core/name_text.h"
 
 #include <string_view>
@@ -26,12 +27,14 @@ public:
 
 // What the check also looks at beyond the bytes a name must not hold.
 struct GameRuleCheck {
-    // Offer to delete what an ioquake3 server would refuse or drop: ';' and '\', black
-    // colour codes, a fourth blank in a row and leading blanks.
+    // Offer to delete what a server of the game would refuse or drop: ';' and '\',
+    // leading blanks, a fourth blank in a row, and black colour codes or the codes of a
+    // name without colour, where the game drops those.
     bool enabled = false;
     // Then say, with the cut selected, where a server cuts the name. The caller decides,
     // so that a check after every change does not say it again and again.
     bool tellCut = false;
+    Game game = Game::Ioquake3;
 };
 
 // Offers, one finding at a time, to delete bytes a game name must not hold

@@ -114,7 +114,7 @@ void EditCommands::OnRemoveNeedlessCodes(wxCommandEvent&)
 {
     NameBox& box = window_.nameBox();
     const NameText name = box.text();
-    const BoxState result = removeNeedlessCodes(name, box.selectionStart(), box.selectionEnd());
+    const BoxState result = removeNeedlessCodes(name, box.selectionStart(), box.selectionEnd(), window_.game());
     const int saved = name.length() - result.name.length();
     if (saved == 0) {
         box.beep();
@@ -130,7 +130,7 @@ void EditCommands::OnRemoveNeedlessCodes(wxCommandEvent&)
 void EditCommands::OnServerVersion(wxCommandEvent&)
 {
     NameBox& box = window_.nameBox();
-    const std::optional<NameText> server = serverNameIfChanged(box.text());
+    const std::optional<NameText> server = serverNameIfChanged(box.text(), window_.game());
     if (!server) {
         box.beep();
         return;

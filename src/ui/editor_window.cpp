@@ -59,9 +59,10 @@ EditorWindow::EditorWindow(SettingsStore& store)
     askFirstRunQuestions();
     setCheckMarks(*menuBar_, settings_);
     optionCommands_->findGameFont();
+    optionCommands_->applyGame();
     bindHelpMenu(*this, settings_.Language);
     nameCounts_ = std::make_unique<NameCounts>(language());
-    nameCounts_->show(*this, nameBox_->text());
+    nameCounts_->show(*this, nameBox_->text(), game_);
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -151,7 +152,7 @@ PreviewState EditorWindow::previewState() const
     state.inGameLimit = settings_.isOn(Toggle::InGameLimit);
     state.charInfo = settings_.isOn(Toggle::CharInfo);
     if (settings_.isOn(Toggle::ShowInGameName))
-        state.serverName = serverNameIfChanged(state.name);
+        state.serverName = serverNameIfChanged(state.name, game_);
     return state;
 }
 
@@ -176,6 +177,15 @@ void EditorWindow::requestRepaint()
         previewCanvas_->requestRepaint();
 }
 
+void EditorWindow::setGame(Game game)
+{
+    game_ = game;
+    serverCutsName_ = serverCut(nameBox_->text(), game_).has_value();
+    if (nameCounts_)
+        nameCounts_->show(*this, nameBox_->text(), game_);
+    requestRepaint();
+}
+
 void EditorWindow::endEditor()
 {
     // While start-up runs, the window is destroyed by start() instead of being shown.
@@ -187,17 +197,17 @@ void EditorWindow::endEditor()
 
 void EditorWindow::onNameChanged(bool undone)
 {
-    nameCounts_->show(*this, nameBox_->text());
+    nameCounts_->show(*this, nameBox_->text(), game_);
     if (!fitsSaveLimit(nameBox_->text()))
         platform::beep();
     // A server's cut is told when the name first reaches it, not on every later key.
-    const bool cut = serverCut(nameBox_->text()).has_value();
+    const bool cut = serverCut(nameBox_->text(), game_).has_value();
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
     // Undoing a deletion of the check would only bring its question back.
     if (!undone && settings_.isOn(Toggle::AutoChecking)) {
         NameCheck check(*this);
-        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut});
+        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut, game_});
     }
     requestRepaint();
 }

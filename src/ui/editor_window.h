@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_settings.h"
+#include "core/game_profile.h"
 #include "render/preview_paint.h"
 #include "render/tga_image.h"
 
@@ -59,6 +60,10 @@ public:
     void showBackground(const TgaImage& picture);
     FontSheets& fonts() { return *fonts_; }
     Palette& palette() { return *palette_; }
+    // The game whose rules the editor speaks of (Options > Game, else the game folder's).
+    Game game() const { return game_; }
+    // Shows the name, its counts and the server's line by the game's rules.
+    void setGame(Game game);
     // Ends the editor: at once while it runs, or instead of showing it while it starts.
     void endEditor();
     bool ending() const { return ending_; }
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<FontSheets> fonts_;
     std::unique_ptr<NameCounts> nameCounts_;
     bool ending_ = false;
+    Game game_ = Game::Ioquake3;
     // Whether a server would cut the name last checked, so that the cut is told once.
     bool serverCutsName_ = false;
 

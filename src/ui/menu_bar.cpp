@@ -11,6 +11,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace glimtags {
@@ -74,6 +75,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"OPTIONS_GAMERULES", Target::MenuItem, ids::MenuCheckGameRules},
     {"OPTIONS_SHOWINGAMENAME", Target::MenuItem, ids::MenuShowInGameName},
     {"OPTIONS_GAMEFONT", Target::MenuItem, ids::MenuUseGameFont},
+    {"OPTIONS_GAMEMENU", Target::MenuItem, ids::GameMenu},
     {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
     {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
     {"OPTIONS_SETBKGRND", Target::MenuItem, ids::MenuSetBackground},
@@ -164,6 +166,10 @@ wxMenuBar* createMenuBar()
     options->AppendSeparator();
     options->AppendCheckItem(ids::MenuShowInGameName, "Show the in-game &name");
     options->AppendCheckItem(ids::MenuUseGameFont, "Use the game's &font");
+    auto* games = new wxMenu;
+    for (const Game game : kGames)
+        games->AppendRadioItem(menuItemFor(game), gameProfile(game).title);
+    options->Append(ids::GameMenu, "Ga&me", games);
     options->AppendSeparator();
     options->Append(ids::MenuGamePath, "Set Quake III Arena Baseq3 &path...");
     options->Append(ids::MenuLanguage, "Set Lan&guage...");
@@ -226,6 +232,20 @@ std::optional<Toggle> toggleForMenuItem(int id)
         if (item.id == id)
             return item.option;
     return std::nullopt;
+}
+
+int menuItemFor(Game game)
+{
+    const auto index = std::find(std::begin(kGames), std::end(kGames), game) - std::begin(kGames);
+    return ids::FirstGameItem + static_cast<int>(index);
+}
+
+std::optional<Game> gameForMenuItem(int id)
+{
+    const int index = id - ids::FirstGameItem;
+    if (index < 0 || index >= static_cast<int>(std::size(kGames)))
+        return std::nullopt;
+    return kGames[index];
 }
 
 wxToolBar* createToolBar(wxFrame& frame)

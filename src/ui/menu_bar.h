@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_settings.h"
+#include "core/game_profile.h"
 
 #include <optional>
 #include <string>
@@ -31,6 +32,10 @@ void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);
 // The menu item that shows a toggle's check mark, and the toggle of an item.
 int menuItemFor(Toggle option);
 std::optional<Toggle> toggleForMenuItem(int id);
+
+// The radio item of a game in Options > Game, and the game of an item.
+int menuItemFor(Game game);
+std::optional<Game> gameForMenuItem(int id);
 
 // The buttons along the top of the window, with the English tooltips of the fixed ones.
 wxToolBar* createToolBar(wxFrame& frame);

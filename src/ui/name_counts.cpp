@@ -13,15 +13,15 @@ namespace glimtags {
 
 NameCounts::NameCounts(const LanguageTable& texts)
     : counts_(texts.lookup("STATUS_COUNT"))
-    , overInGameLimit_(texts.lookup("STATUS_INGAME"))
+    , overInGameLimit_(texts.lookup("STATUS_INGAMEOF"))
 {
 }
 
-void NameCounts::show(wxFrame& frame, const NameText& name) const
+void NameCounts::show(wxFrame& frame, const NameText& name, Game game) const
 {
     std::string counts = formatMessage(counts_, {limitLength(name), kSaveLimit, name.length()});
     if (exceedsInGameLimit(name))
-        counts += formatMessage(overInGameLimit_, {kInGameLimit});
+        counts += formatMessage(overInGameLimit_, {gameProfile(game).shortTitle, kInGameLimit});
     const wxString text = platform::fromLatin1(counts);
     wxStatusBar* bar = frame.GetStatusBar();
     const int widths[] = {-1, bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_profile.h"
+
 #include <string>
 
 class wxFrame;
@@ -15,7 +17,8 @@ class NameText;
 class NameCounts {
 public:
     explicit NameCounts(const LanguageTable& texts);
-    void show(wxFrame& frame, const NameText& name) const;
+    // The in-game notice names the game.
+    void show(wxFrame& frame, const NameText& name, Game game) const;
 
 private:
     std::string counts_;

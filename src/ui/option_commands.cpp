@@ -1,6 +1,8 @@
 #include "ui/option_commands.h"
 
 #include "core/data_files.h"
+#include "core/game_folder.h"
+#include "core/game_profile.h"
 #include "core/language_table.h"
 #include "dialogs/game_path_dialog.h"
 #include "platform/file_dialogs.h"
@@ -50,6 +52,8 @@ OptionCommands::OptionCommands(EditorWindow& window)
     window_.Bind(wxEVT_MENU, &OptionCommands::OnGamePath, this, ids::MenuGamePath);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnSetLanguage, this, ids::MenuLanguage);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnSetBackground, this, ids::MenuSetBackground);
+    for (const Game game : kGames)
+        window_.Bind(wxEVT_MENU, &OptionCommands::OnGame, this, menuItemFor(game));
 }
 
 void OptionCommands::OnToggle(wxCommandEvent& event)
@@ -78,8 +82,10 @@ void OptionCommands::OnCheckString(wxCommandEvent&)
 
 void OptionCommands::OnGamePath(wxCommandEvent&)
 {
-    if (askGamePath(window_.settings().q3Path))
+    if (askGamePath(window_.settings().q3Path)) {
         findGameFont();
+        applyGame();
+    }
 }
 
 void OptionCommands::askGamePathAtStart()
@@ -190,6 +196,25 @@ void OptionCommands::findGameFont()
                                             : platform::fromLatin1(window_.language().lookup("MESSAGE_NOGAMEFONT")) +
                                                   "\n" + platform::fromFileSystem(fonts.problem()));
     applyFont();
+}
+
+void OptionCommands::OnGame(wxCommandEvent& event)
+{
+    const std::optional<Game> game = gameForMenuItem(event.GetId());
+    if (!game)
+        return;
+    // The choice holds for this run even when the store cannot keep it (it has said why).
+    window_.settings().Game = gameProfile(*game).key;
+    window_.store().writeText(settings_key::Game, window_.settings().Game);
+    applyGame();
+}
+
+void OptionCommands::applyGame()
+{
+    const AppSettings& settings = window_.settings();
+    const Game game = gameForKey(settings.Game).value_or(gameOfFolder(settings.q3Path, pk3FileNames(settings.q3Path)));
+    window_.setGame(game);
+    window_.menus().Check(menuItemFor(game), true);
 }
 
 void OptionCommands::applyFont()

@@ -9,8 +9,8 @@ namespace glimtags {
 
 class EditorWindow;
 
-// The Options menu: the six toggles, Check String, the game path, the language and
-// the background picture; the last three also run at start-up.
+// The Options menu: the toggles, Check String, the game, the game path, the language
+// and the background picture; the last three also run at start-up.
 class OptionCommands : public wxEvtHandler {
 public:
     explicit OptionCommands(EditorWindow& window);
@@ -29,6 +29,9 @@ public:
     void findGameFont();
     // Draws the preview and the palette with the sheet the options ask for.
     void applyFont();
+    // Speaks of the game chosen in Options > Game, else of the game folder's game, and
+    // marks it in the submenu.
+    void applyGame();
 
 private:
     void OnToggle(wxCommandEvent& event);
@@ -36,6 +39,7 @@ private:
     void OnGamePath(wxCommandEvent& event);
     void OnSetLanguage(wxCommandEvent& event);
     void OnSetBackground(wxCommandEvent& event);
+    void OnGame(wxCommandEvent& event);
 
     bool askGamePath(const std::string& initialPath);
     // The chosen language file in the form the next start can open it by.

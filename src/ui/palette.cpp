@@ -1,5 +1,6 @@
 #include "ui/palette.h"
 
+#include "core/name_text.h"
 #include "core/palette.h"
 #include "platform/dialog_units.h"
 #include "ui/colour_swatch.h"
@@ -11,19 +12,25 @@
 namespace glimtags {
 namespace {
 
+// Each swatch shows the colour its code draws in.
 struct Swatch {
     int id;
-    unsigned char red, green, blue;
     unsigned char codeByte;
     int y;
 };
 
 constexpr Swatch kSwatches[] = {
-    {ids::SwatchBlack, 0, 0, 0, '0', 49},        {ids::SwatchRed, 255, 0, 0, '1', 68},
-    {ids::SwatchYellow, 255, 255, 0, '3', 89},   {ids::SwatchGreen, 0, 255, 0, '2', 108},
-    {ids::SwatchCyan, 0, 255, 255, '5', 129},    {ids::SwatchBlue, 0, 0, 255, '4', 148},
-    {ids::SwatchMagenta, 255, 0, 255, '6', 169}, {ids::SwatchWhite, 255, 255, 255, '7', 188},
+    {ids::SwatchBlack, '0', 49},    {ids::SwatchRed, '1', 68},     {ids::SwatchYellow, '3', 89},
+    {ids::SwatchGreen, '2', 108},   {ids::SwatchCyan, '5', 129},   {ids::SwatchBlue, '4', 148},
+    {ids::SwatchMagenta, '6', 169}, {ids::SwatchWhite, '7', 188},
 };
+
+wxColour swatchColour(unsigned char codeByte)
+{
+    const ColourRgb colour = codeColour(codeByte);
+    const auto channel = [](float value) { return static_cast<unsigned char>(value * 255.0f + 0.5f); };
+    return wxColour(channel(colour.red), channel(colour.green), channel(colour.blue));
+}
 
 struct SpecialChar {
     unsigned char byte;
@@ -49,7 +56,7 @@ Palette::Palette(wxWindow* parent, NameBox& box, const TgaImage& fontSheet)
 {
     for (const Swatch& swatch : kSwatches) {
         auto* control = new ColourSwatch(parent, swatch.id, platform::unitPoint(4, swatch.y), platform::unitSize(16, 16));
-        control->setColour(wxColour(swatch.red, swatch.green, swatch.blue));
+        control->setColour(swatchColour(swatch.codeByte));
         control->Bind(wxEVT_BUTTON, &Palette::OnSwatch, this);
     }
     const GlyphPictures glyphs(fontSheet);

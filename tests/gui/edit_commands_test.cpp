@@ -164,9 +164,9 @@ TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
 TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
 {
     setName(std::string(35, 'a') + "^1", 0, 0);
-    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("35 of 35 characters \xc2\xb7 37 bytes \xc2\xb7 in game: over 16"));
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("35 of 35 characters \xc2\xb7 37 bytes \xc2\xb7 in Quake III: over 16"));
     setName(std::string(36, 'a'), 0, 0);
-    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("36 of 35 characters \xc2\xb7 36 bytes \xc2\xb7 in game: over 16"));
+    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("36 of 35 characters \xc2\xb7 36 bytes \xc2\xb7 in Quake III: over 16"));
     setName("^ab", 0, 0);
     EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("3 of 35 characters \xc2\xb7 3 bytes"));
 }

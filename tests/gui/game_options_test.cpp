@@ -3,11 +3,15 @@
 #include "gui/dialog_expectations.h"
 #include "support/tga_bytes.h"
 #include "ui/control_ids.h"
+#include "ui/menu_bar.h"
 
 #include <wx/menu.h>
+#include <wx/statusbr.h>
 
 #include <filesystem>
 
+using glimtags::Game;
+using glimtags::menuItemFor;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
@@ -100,4 +104,28 @@ TEST_F(GameOptionsTest, TheEditorsOwnSheetMissingOrUnusableIsToldAndTheEditorGoe
         window->Destroy();
         ASSERT_TRUE(editorEnded());
     }
+}
+
+// A folder called baseoa means OpenArena until Options > Game says otherwise; the choice
+// is stored at once, and the server's line and the status bar follow it.
+TEST_F(GameOptionsTest, TheGameFollowsTheFolderUntilChosen)
+{
+    storeUsualSettings();
+    storeSetting("AutoChecking", 0);
+    fs::create_directories(home.path() / "baseoa");
+    storeSetting("q3Path", (home.path() / "baseoa").string());
+    startEditor();
+    EXPECT_TRUE(window->menus().IsChecked(menuItemFor(Game::OpenArena)));
+    setName("^7" + std::string(17, 'x') + "^0", 0, 0);
+    EXPECT_EQ(window->previewState().serverName, std::nullopt) << "OpenArena keeps black codes";
+    EXPECT_TRUE(window->GetStatusBar()->GetStatusText(1).EndsWith("in OpenArena: over 16"));
+    setName("^7", 0, 0);
+    EXPECT_EQ(window->previewState().serverName, glimtags::NameText("Nameless0"));
+
+    command(menuItemFor(Game::Ioquake3));
+    EXPECT_TRUE(window->menus().IsChecked(menuItemFor(Game::Ioquake3)));
+    EXPECT_NE(settingsText().find("Game=ioquake3"), std::string::npos);
+    EXPECT_EQ(window->previewState().serverName, glimtags::NameText("UnnamedPlayer"));
+    setName(std::string(17, 'x'), 0, 0);
+    EXPECT_TRUE(window->GetStatusBar()->GetStatusText(1).EndsWith("in Quake III: over 16"));
 }

@@ -48,12 +48,17 @@ TEST(AppSettings, LoadStartsFromDefaults)
     store.texts["BackGrnd Image"] = "";
     AppSettings settings;
     settings.q3Path = "/stale";
+    settings.Game = "openarena";
     for (Toggle option : kToggles)
         settings.value(option) = 7;
     settings.load(store);
     for (Toggle option : kToggles)
         EXPECT_EQ(settings.value(option), AppSettings{}.value(option)) << glimtags::settingsKey(option);
     EXPECT_EQ(settings.q3Path, "");
+    EXPECT_EQ(settings.Game, "") << "no game chosen: the game folder's";
+    store.texts["Game"] = "openarena";
+    settings.load(store);
+    EXPECT_EQ(settings.Game, "openarena");
     EXPECT_EQ(settings.BackGrndImage, AppSettings{}.BackGrndImage) << "an empty background reads as the default";
     EXPECT_EQ(store.texts["BackGrnd Image"], "") << "and is not rewritten";
 }

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 using glimtags::perUserGameFolder;
 using glimtags::test::TempDir;
@@ -32,7 +34,8 @@ TEST(GameFolder, FirstWithAConfigurationElseFirstThatExists)
             if (states[i] == 'f')
                 fs::create_directory(home.path() / kCandidates[i] / "q3config.cfg");
         }
-        EXPECT_EQ(perUserGameFolder(home.path().string(), ""), home.file(kCandidates[chosen])) << states;
+        EXPECT_EQ(perUserGameFolder(home.path().string(), "", home.file("no-system-data")), home.file(kCandidates[chosen]))
+            << states;
         EXPECT_EQ(fs::exists(home.path() / ".q3a"), states[0] != '-') << states;
     }
 }
@@ -44,9 +47,38 @@ TEST(GameFolder, AbsoluteXdgConfigHomeReplacesDotConfig)
         fs::create_directories(home.path() / config);
         home.write(std::string(config) + "/q3config.cfg", "");
     }
-    EXPECT_EQ(perUserGameFolder(home.path().string(), home.file("custom")), home.file("custom/Quake3/baseq3"));
+    EXPECT_EQ(perUserGameFolder(home.path().string(), home.file("custom"), home.file("none")), home.file("custom/Quake3/baseq3"));
     for (const char* unset : {"custom", ""})
-        EXPECT_EQ(perUserGameFolder(home.path().string(), unset), home.file(".config/Quake3/baseq3")) << unset;
+        EXPECT_EQ(perUserGameFolder(home.path().string(), unset, home.file("none")), home.file(".config/Quake3/baseq3"))
+            << unset;
+}
+
+// With no per-user folder yet, the folder of the game whose data is installed.
+TEST(GameFolder, WithoutAnyFolderTheInstalledGamesOne)
+{
+    for (const auto& [installed, chosen] : {std::pair{"", ".q3a/baseq3"}, {"openarena/baseoa", ".openarena/baseoa"},
+                                            {"quake3/baseq3", ".q3a/baseq3"}}) {
+        const TempDir home;
+        fs::create_directories(home.path() / "system");
+        fs::create_directories(home.path() / "system" / "quake3");
+        if (*installed)
+            fs::create_directories(home.path() / "system" / installed);
+        if (std::string(installed) == "quake3/baseq3")
+            fs::create_directories(home.path() / "system" / "openarena" / "baseoa");
+        EXPECT_EQ(perUserGameFolder(home.path().string(), "", home.file("system")), home.file(chosen)) << installed;
+    }
+}
+
+TEST(GameFolder, Pk3FileNames)
+{
+    const TempDir folder;
+    for (const char* name : {"pak0.pk3", "pak1-maps.PK3", "q3config.cfg"})
+        folder.write(name, "");
+    fs::create_directory(folder.path() / "sub.pk3dir");
+    std::vector<std::string> names = glimtags::pk3FileNames(folder.path().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"pak0.pk3", "pak1-maps.PK3"}));
+    EXPECT_TRUE(glimtags::pk3FileNames(folder.file("missing")).empty());
 }
 
 } // namespace

@@ -11,7 +11,8 @@ namespace {
 
 // Plays the window: answers from a script ('Y' or 'N' per question), writes down each
 // offer as its question ('I' invalid character, 'C' consecutive colours, 'R' refused by a
-// server, 'D' dropped by a server, 'T' told where a server cuts) and the selected bytes,
+// server, naming UnnamedPlayer, 'O' naming OpenArena's Nameless, 'D' dropped by a server,
+// 'T' told where a server cuts) and the selected bytes,
 // and with auto-check on checks again after every text it is given.
 class ScriptedHost : public glimtags::CheckHost {
 public:
@@ -29,6 +30,7 @@ public:
         const char* letter = key == "MESSAGE_INVALIDCHAR"       ? "I"
                            : key == "MESSAGE_CONSECUTIVECOLORS" ? "C"
                            : key == "MESSAGE_GAMEREFUSES"       ? "R"
+                           : key == "MESSAGE_OAREFUSES"         ? "O"
                            : key == "MESSAGE_GAMEDROPS"         ? "D"
                                                                 : "?";
         offers.push_back(letter + selected_);
@@ -97,6 +99,7 @@ TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
 TEST(StringCheck, OffersWhatAServerChanges)
 {
     const glimtags::GameRuleCheck on{true, false};
+    const glimtags::GameRuleCheck openArena{true, false, glimtags::Game::OpenArena};
     const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
     cases[] = {
         {"a;b", "", "a;b", {}, {}},
@@ -110,6 +113,11 @@ TEST(StringCheck, OffersWhatAServerChanges)
         {"a\"b", "NN", "a\"b", {"I\"", "I\""}, on},
         {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {}, on},
         {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true}},
+        // OpenArena keeps black codes but drops the codes of a name without a coloured letter.
+        {"a;b", "Y", "ab", {"O;"}, openArena},
+        // Without ^0, A is coloured, so ^8 stays.
+        {"  ^0A^8", "NNY", "  A^8", {"D ", "D ", "D^0", "D ", "D "}, openArena},
+        {"^1A^0", "", "^1A^0", {}, openArena},
     };
     for (const auto& c : cases) {
         ScriptedHost host(c.name, c.answers, false, c.rules);

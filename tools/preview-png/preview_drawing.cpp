@@ -26,7 +26,7 @@ PreviewState stateFor(const PreviewOptions& options)
     state.charInfo = options.charInfo;
     state.inGameLimit = options.guide;
     if (options.gameRules)
-        state.serverName = serverNameIfChanged(state.name);
+        state.serverName = serverNameIfChanged(state.name, options.game);
     return state;
 }
 

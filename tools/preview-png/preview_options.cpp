@@ -10,10 +10,11 @@ namespace glimtags::tools {
 const char* const kUsage =
     "usage: preview-png [--stripe] [--no-cursor] [--no-charinfo] [--no-guide]\n"
     "                   [--caret P | --selection S E] [--background FILE] [--font FILE]\n"
-    "                   [--game-folder DIR] [--game-rules] [--language FILE] --out OUT.png [--] NAME\n"
+    "                   [--game-folder DIR] [--game-rules] [--game ioquake3|openarena]\n"
+    "                   [--language FILE] --out OUT.png [--] NAME\n"
     "Draws the editor's preview of NAME (its raw bytes, at most 255 kept) at 576 x 228.\n"
     "--game-folder draws with the game's font sheet found from DIR (else FILE of --font);\n"
-    "--game-rules adds the line of what a server makes of the name.\n"
+    "--game-rules adds the line of what a server of the --game (default ioquake3) makes of the name.\n"
     "Bare file names resolve against the working directory; the language defaults to English.lan.\n";
 
 namespace {
@@ -62,6 +63,12 @@ std::variant<PreviewOptions, UsageError> parseOptions(const std::vector<std::str
             options.guide = false;
         } else if (argument == "--game-rules") {
             options.gameRules = true;
+        } else if (argument == "--game") {
+            const std::optional<Game> game = value(1) ? gameForKey(*value(1)) : std::nullopt;
+            if (!game)
+                return UsageError{"--game needs ioquake3 or openarena"};
+            options.game = *game;
+            ++i;
         } else if (argument == "--game-folder") {
             error = fileOption(options.gameFolder);
         } else if (argument == "--caret") {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_profile.h"
+
 #include <string>
 #include <variant>
 #include <vector>
@@ -18,6 +20,8 @@ struct PreviewOptions {
     int selectionEnd = 0;
     // Draw the line of what a server makes of the name, when that differs from it.
     bool gameRules = false;
+    // Whose rules that line follows.
+    Game game = Game::Ioquake3;
     // Draw with the game's font sheet found from this game folder, as the editor does.
     std::string gameFolder;
     std::string background = "BackGrnd.TGA";
