@@ -34,7 +34,7 @@ struct GameRuleCheck {
     // Then say, with the cut selected, where a server cuts the name. The caller decides,
     // so that a check after every change does not say it again and again.
     bool tellCut = false;
-    Game game = Game::Ioquake3;
+    Game game;
 };
 
 // Offers, one finding at a time, to delete bytes a game name must not hold

@@ -77,7 +77,7 @@ void OptionCommands::OnToggle(wxCommandEvent& event)
 void OptionCommands::OnCheckString(wxCommandEvent&)
 {
     NameCheck check(window_);
-    checkString(check, {window_.settings().isOn(Toggle::CheckGameRules), true});
+    checkString(check, {window_.settings().isOn(Toggle::CheckGameRules), true, window_.game()});
 }
 
 void OptionCommands::OnGamePath(wxCommandEvent&)

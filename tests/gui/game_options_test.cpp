@@ -51,6 +51,7 @@ TEST_F(GameOptionsTest, TheServersNameAndTheGamesRulesFollowTheirOptions)
     setName(std::string(34, 'x') + "^1yz", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
     command(ids::MenuCheckGameRules);
+    setName("^7", 0, 0);
     wxString cut;
     GT_TEST_DIALOG(command(ids::ToolCheckString), ExpectMessage(wxID_OK, &cut));
     EXPECT_TRUE(cut.StartsWith("A server keeps only the first 35 bytes")) << cut;
@@ -121,6 +122,12 @@ TEST_F(GameOptionsTest, TheGameFollowsTheFolderUntilChosen)
     EXPECT_TRUE(window->GetStatusBar()->GetStatusText(1).EndsWith("in OpenArena: over 16"));
     setName("^7", 0, 0);
     EXPECT_EQ(window->previewState().serverName, glimtags::NameText("Nameless0"));
+    // Check String asks by the chosen game's rules: OpenArena keeps a black code.
+    command(ids::MenuCheckGameRules);
+    setName("A^0B", 0, 0);
+    GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
+    command(ids::MenuCheckGameRules);
+    setName("^7", 0, 0);
 
     command(menuItemFor(Game::Ioquake3));
     EXPECT_TRUE(window->menus().IsChecked(menuItemFor(Game::Ioquake3)));

@@ -98,7 +98,7 @@ TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
 // and where it cuts the name is told once, when the caller asks.
 TEST(StringCheck, OffersWhatAServerChanges)
 {
-    const glimtags::GameRuleCheck on{true, false};
+    const glimtags::GameRuleCheck on{true, false, glimtags::Game::Ioquake3};
     const glimtags::GameRuleCheck openArena{true, false, glimtags::Game::OpenArena};
     const struct { std::string name, answers, after; std::vector<std::string> offers; glimtags::GameRuleCheck rules; }
     cases[] = {
@@ -112,7 +112,7 @@ TEST(StringCheck, OffersWhatAServerChanges)
         // The quote is the character pass's.
         {"a\"b", "NN", "a\"b", {"I\"", "I\""}, on},
         {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {}, on},
-        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true}},
+        {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true, glimtags::Game::Ioquake3}},
         // OpenArena keeps black codes but drops the codes of a name without a coloured letter.
         {"a;b", "Y", "ab", {"O;"}, openArena},
         // Without ^0, A is coloured, so ^8 stays.
