@@ -2,24 +2,13 @@
 
 #include "core/ascii_case.h"
 #include "core/message_format.h"
+#include "core/path_checks.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace glimtags {
 namespace {
-
-bool pathExists(std::string_view path)
-{
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
-}
-
-bool isFolder(std::string_view path)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(path), error);
-}
 
 void createFolder(std::string_view path)
 {

@@ -1,5 +1,7 @@
 #include "core/game_folder.h"
 
+#include "core/path_checks.h"
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -14,12 +16,6 @@ bool holdsConfiguration(const fs::path& folder)
 {
     std::error_code error;
     return fs::is_regular_file(folder / "q3config.cfg", error);
-}
-
-bool isFolder(const fs::path& folder)
-{
-    std::error_code error;
-    return fs::is_directory(folder, error);
 }
 
 } // namespace
