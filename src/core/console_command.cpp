@@ -4,7 +4,7 @@ namespace glimtags {
 
 std::string consoleCommand(NameType type, const NameText& name, bool endColorWhite)
 {
-    return "/" + std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';
+    return "/" + variableAssignment(type, name, endColorWhite);
 }
 
 } // namespace glimtags

@@ -46,6 +46,9 @@ std::string nameWithEnding(const NameText& name, bool endColorWhite);
 // saving the rest writes it back, so that a file opened and saved again keeps its bytes.
 NameText withoutWhiteEnding(const NameText& read, bool endColorWhite);
 
+// `<variable> "<name>[^7]"`: what a seta line and a console command both set.
+std::string variableAssignment(NameType type, const NameText& name, bool endColorWhite);
+
 // The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end.
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite);
 // The seta line and a line feed, as merged into the game configuration.
