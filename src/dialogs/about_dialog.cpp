@@ -1,5 +1,6 @@
 #include "dialogs/about_dialog.h"
 
+#include "core/version.h"
 #include "core/web_addresses.h"
 #include "dialogs/dialog_layout.h"
 #include "dialogs/hyperlink_control.h"
@@ -38,7 +39,7 @@ AboutDialog::AboutDialog(wxWindow* parent, const std::string& credit)
     layout.place(new wxStaticBitmap(this, wxID_ANY, platform::embeddedPicture(embedded::logo_png), wxDefaultPosition,
                                     wxDefaultSize, wxBORDER_SUNKEN),
                  5, 1, 168, 87);
-    layout.place(new wxStaticText(this, wxID_ANY, "Quorvant Glimtags v1.7"), 39, 93, 93, 8);
+    layout.place(new wxStaticText(this, wxID_ANY, "Quorvant Glimtags v" GLIMTAGS_VERSION), 39, 93, 93, 8);
     layout.place(new wxStaticText(this, wxID_ANY, "DeSiGNeD by Quorvant"), 51, 105, 72, 8);
     layout.place(new wxStaticText(this, wxID_ANY, "ProGRaMMeD by the Glimtags team"), 37, 117, 101, 8);
 

@@ -6,6 +6,7 @@
 #include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
+#include "core/version.h"
 #include "platform/beep.h"
 #include "platform/dialog_units.h"
 #include "platform/message_box.h"
@@ -34,7 +35,7 @@ using platform::unitPoint;
 using platform::unitSize;
 
 EditorWindow::EditorWindow(SettingsStore& store)
-    : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v1.7", wxPoint(0, 0), wxDefaultSize,
+    : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v" GLIMTAGS_VERSION, wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
 {
