@@ -49,6 +49,8 @@ EditorWindow::EditorWindow(SettingsStore& store)
     SetMenuBar(menuBar_);
     createToolBar(*this);
     CreateStatusBar(2);
+    // The menu items carry no help texts; wx would show its English ones for the stock items.
+    SetStatusBarPane(-1);
     // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 

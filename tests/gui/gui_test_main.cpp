@@ -1,5 +1,4 @@
 #include "gui/gui_harness.h"
-#include "platform/menu_ids.h"
 #include "support/temp_dir.h"
 
 #include <wx/app.h>
@@ -85,7 +84,6 @@ public:
             ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " " << message.utf8_string() << " at "
                           << file.utf8_string() << ":" << line << " in " << function.utf8_string();
         });
-        glimtags::platform::allowFixedMenuIds();
         CallAfter([this] {
             result_ = RUN_ALL_TESTS();
             ExitMainLoop();
