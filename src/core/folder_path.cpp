@@ -35,52 +35,54 @@ bool IsValidFolderName(std::string_view component)
     return component.find_first_of("\"*/:<>?\\|") == std::string_view::npos;
 }
 
-int ProcessFolderPath(std::string_view path, bool checkOnly)
+Outcome ProcessFolderPath(std::string_view path, bool checkOnly)
 {
+    const Outcome invalid = Outcome::failure(kFolderPathInvalid);
+    const Outcome notCreated = Outcome::failure(kFolderPathNotCreated);
     if (path.empty() || path.size() > kMaxFolderPathLength || path.front() != '/')
-        return kFolderPathInvalid;
+        return invalid;
     if (path.size() == 1)
-        return checkOnly || pathExists(path) ? kFolderPathAccepted : kFolderPathNotCreated;
+        return checkOnly || pathExists(path) ? Outcome() : notCreated;
     std::size_t start = 1;
     for (;;) {
         const std::size_t separator = path.find('/', start);
         const std::size_t end = separator == std::string_view::npos ? path.size() : separator;
         if (!IsValidFolderName(path.substr(start, end - start)))
-            return kFolderPathInvalid;
+            return invalid;
         if (!checkOnly) {
             const std::string_view folder = path.substr(0, end);
             createFolder(folder);
             if (!pathExists(folder))
-                return kFolderPathNotCreated;
+                return notCreated;
         }
         if (end == path.size())
-            return kFolderPathAccepted;
+            return {};
         start = end + 1;
         if (start == path.size())
-            return kFolderPathInvalid;
+            return invalid;
     }
 }
 
-int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language)
+Outcome ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language)
 {
-    if (const int result = ProcessFolderPath(path, true); result != kFolderPathAccepted) {
-        showRejection(result, path, host, language);
-        return result;
+    if (Outcome checked = ProcessFolderPath(path, true); !checked) {
+        showRejection(checked.code, path, host, language);
+        return checked;
     }
     // A file where the folder should be would only make every save and merge fail later.
     if (pathExists(path)) {
         if (isFolder(path))
-            return kFolderPathAccepted;
+            return {};
         showRejection(kFolderPathInvalid, path, host, language);
-        return kFolderPathInvalid;
+        return Outcome::failure(kFolderPathInvalid);
     }
     if (!host.askYesNo(formatMessage(language.lookup("PATHDLG_ERROR1"), {path})))
-        return kFolderPathCreationDeclined;
-    if (const int result = ProcessFolderPath(path, false); result != kFolderPathAccepted) {
-        showRejection(result, path, host, language);
-        return result;
+        return Outcome::failure(kFolderPathCreationDeclined);
+    if (Outcome created = ProcessFolderPath(path, false); !created) {
+        showRejection(created.code, path, host, language);
+        return created;
     }
-    return kFolderPathAccepted;
+    return {};
 }
 
 } // namespace glimtags

@@ -88,7 +88,7 @@ void GamePathDialog::OnOK(wxCommandEvent&)
 {
     const std::string typed = platform::toFileSystem(pathField_->GetValue());
     platform::MessageBoxFolderPathHost host(this, typed);
-    if (ConfirmFolderPath(typed, host, LanguageTable(languageFile_)) != kFolderPathAccepted)
+    if (!ConfirmFolderPath(typed, host, LanguageTable(languageFile_)))
         return;
     path_ = typed;
     EndDialog(wxID_OK);

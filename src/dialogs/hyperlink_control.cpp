@@ -39,10 +39,10 @@ std::string HyperlinkControl::linkAddress() const
     return platform::toLatin1(GetURL());
 }
 
-int HyperlinkControl::OpenLink(const std::string& address)
+Outcome HyperlinkControl::OpenLink(const std::string& address)
 {
-    const int result = platform::openDocument(address);
-    if (platform::openSucceeded(result))
+    Outcome result = platform::openDocument(address);
+    if (result)
         return result;
     const std::optional<std::string> handler = platform::webPageHandlerCommand();
     if (!handler)
@@ -58,14 +58,14 @@ void HyperlinkControl::ShowLinkError(int code)
 
 void HyperlinkControl::OnClick(wxHyperlinkEvent&)
 {
-    const int result = OpenLink(linkAddress());
+    const Outcome opened = OpenLink(linkAddress());
     // The generic link counts every click as a visit; the pointer is still over it.
-    SetVisited(platform::openSucceeded(result));
+    SetVisited(opened.succeeded);
     SetForegroundColour(kHoverColour);
     Refresh();
-    if (!GetVisited()) {
+    if (!opened) {
         platform::beep();
-        ShowLinkError(result);
+        ShowLinkError(opened.code);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/outcome.h"
+
 #include <wx/cursor.h>
 #include <wx/hyperlink.h>
 
@@ -27,8 +29,8 @@ public:
     bool SetCursor(const wxCursor& cursor) override;
 
     // Opens the address in the web browser, falling back on the command line of
-    // the desktop's program for web pages; the result code of the last attempt.
-    static int OpenLink(const std::string& address);
+    // the desktop's program for web pages; the outcome of the last attempt.
+    static Outcome OpenLink(const std::string& address);
     void ShowLinkError(int code);
 
     std::string linkAddress() const;

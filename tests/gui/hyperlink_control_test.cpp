@@ -99,7 +99,7 @@ protected:
     // A dialog's only child fills it; the links share a panel instead.
     wxPanel* panel = new wxPanel(host);
     int beeps = 0;
-    int openResult = glimtags::platform::kOpenStarted;
+    glimtags::Outcome openResult;
     std::vector<std::string> opened;
     glimtags::test::TempDir desktop;
     const std::string path = std::getenv("PATH");
@@ -138,7 +138,7 @@ TEST_F(HyperlinkControlTest, ColoursAndPointerFollowTheMouseAndTheLatestClick)
 
     // A failed click takes the visited state back. It comes late enough not to be a double click.
     runEventsFor(wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC) + 100);
-    openResult = glimtags::platform::kOpenNoApplication;
+    openResult = glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
     fakeDesktop("");
     wxString text;
     long style = 0;
@@ -160,9 +160,9 @@ TEST_F(HyperlinkControlTest, ColoursAndPointerFollowTheMouseAndTheLatestClick)
 
 TEST_F(HyperlinkControlTest, OpenLinkFallsBackOnTheWebPageProgramAndGivesTheLastFailure)
 {
-    openResult = glimtags::platform::kOpenNoApplication;
+    openResult = glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
     fakeDesktop("Exec=" + browserPath() + " --new-window \"%u\" --ignored");
-    EXPECT_TRUE(glimtags::platform::openSucceeded(HyperlinkControl::OpenLink(kAddress)));
+    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress));
     EXPECT_EQ(browserArguments(), std::string("--new-window ") + kAddress);
     std::filesystem::remove(desktop.file("arguments"));
 
@@ -174,14 +174,16 @@ TEST_F(HyperlinkControlTest, OpenLinkFallsBackOnTheWebPageProgramAndGivesTheLast
     };
     for (const auto& [execLine, result] : failures) {
         fakeDesktop(execLine);
-        EXPECT_EQ(HyperlinkControl::OpenLink(kAddress), result) << execLine;
+        const glimtags::Outcome opened = HyperlinkControl::OpenLink(kAddress);
+        EXPECT_FALSE(opened) << execLine;
+        EXPECT_EQ(opened.code, result) << execLine;
     }
     runEventsFor(200);
     EXPECT_FALSE(std::filesystem::exists(desktop.file("arguments")));
 
     std::filesystem::remove(desktop.file("queries"));
-    openResult = glimtags::platform::kOpenStarted;
-    EXPECT_EQ(HyperlinkControl::OpenLink(kAddress), glimtags::platform::kOpenStarted);
+    openResult = glimtags::Outcome();
+    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress));
     EXPECT_FALSE(std::filesystem::exists(desktop.file("queries"))) << "an opened link asks no fallback";
 }
 

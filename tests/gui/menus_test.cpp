@@ -67,7 +67,7 @@ TEST_F(MenusTest, HelpItemsRunTheirCommands)
     std::vector<std::string> opened;
     glimtags::platform::setDocumentOpenerForTesting([&opened](const std::string& target) {
         opened.push_back(target);
-        return glimtags::platform::kOpenNoApplication;
+        return glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
     });
     wxString message;
     GT_TEST_DIALOG(command(ids::MenuContents), glimtags::test::ExpectMessage(wxID_OK, &message));
