@@ -112,7 +112,8 @@ void EditorWindow::start()
     TgaImage background;
     if (previewCanvas_ && !ending_ && !background.load(findDataFile(settings_.BackGrndImage))) {
         optionCommands_->chooseBackgroundAtStart();
-        background.load(findDataFile(settings_.BackGrndImage));
+        // The chooser reported a picture it could not load; the preview goes without one.
+        static_cast<void>(background.load(findDataFile(settings_.BackGrndImage)));
     }
     if (ending_) {
         Destroy();

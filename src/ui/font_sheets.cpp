@@ -4,7 +4,8 @@ namespace glimtags {
 
 FontSheets::FontSheets(const std::string& ownSheet)
 {
-    ownSheet_.load(ownSheet);
+    // Without the editor's own sheet the glyphs show as squares.
+    static_cast<void>(ownSheet_.load(ownSheet));
 }
 
 void FontSheets::findGameSheet(const std::string& gameFolder)
@@ -13,9 +14,10 @@ void FontSheets::findGameSheet(const std::string& gameFolder)
     gameSheet_ = TgaImage();
     problem_ = search_.reason;
     // A sheet the editor cannot read counts as a broken one.
-    if (search_.outcome == platform::GameFontSearch::Outcome::Found && !gameSheet_.decode(search_.bytes))
-        problem_ = search_.source + " is not an uncompressed Targa picture the editor can read (error " +
-                   std::to_string(static_cast<int>(gameSheet_.errorCode)) + ")";
+    if (search_.outcome == platform::GameFontSearch::Outcome::Found)
+        if (const glimtags::Outcome decoded = gameSheet_.decode(search_.bytes); !decoded)
+            problem_ = search_.source + " is not an uncompressed Targa picture the editor can read (error " +
+                       std::to_string(decoded.code) + ")";
     search_.bytes.clear();
 }
 
