@@ -18,4 +18,10 @@ struct [[nodiscard]] Outcome {
     static Outcome failure(int code, std::string error = {}) { return {false, std::move(error), code}; }
 };
 
+// The outcome of an operation that gives a value when it succeeds.
+template <typename T>
+struct [[nodiscard]] OutcomeOf : Outcome {
+    T value{};
+};
+
 } // namespace glimtags

@@ -101,13 +101,11 @@ void UpdateDialog::runCheck()
 {
     checkStarted_ = true;
     setStatus(texts_.connecting);
-    std::string body;
-    try {
-        body = http_->get(source_.address);
-    } catch (const platform::HttpError& error) {
+    const OutcomeOf<std::string> response = http_->get(source_.address);
+    if (!response) {
         setButtonCaption(texts_.closeButton);
         button_->Enable();
-        if (platform::HttpClient::describeError(error.code())) {
+        if (platform::HttpClient::describeError(response.code)) {
             setStatus(texts_.unableToConnect);
             return;
         }
@@ -118,7 +116,7 @@ void UpdateDialog::runCheck()
     setStatus(texts_.connected);
     button_->Enable();
     // The body is examined as text, which ends at a zero byte.
-    showOutcome(body.c_str());
+    showOutcome(response.value.c_str());
 }
 
 void UpdateDialog::showOutcome(std::string_view body)
