@@ -2,7 +2,6 @@
 // handling with AutoCheck on, then a synchronous paint of the preview.
 // Run: xvfb-run -a -s "-screen 0 1280x1024x24" <build>/bench/keystroke_bench
 #include "core/app_settings.h"
-#include "platform/menu_ids.h"
 #include "platform/settings_file.h"
 #include "ui/editor_window.h"
 #include "ui/name_box.h"
@@ -134,7 +133,6 @@ public:
     bool OnInit() override
     {
         wxInitAllImageHandlers();
-        glimtags::platform::allowFixedMenuIds();
         session_ = std::make_unique<Session>();
         window = new EditorWindow(session_->store());
         window->start();

@@ -58,7 +58,7 @@ void drawLongText(benchmark::State& state)
 {
     const glimtags::tools::OffscreenGl offscreen(kPreviewWidth, kPreviewHeight);
     glimtags::TgaImage sheet;
-    sheet.load(kResources + "/Font.TGA");
+    static_cast<void>(sheet.load(kResources + "/Font.TGA"));
     glimtags::BitmapFont font;
     font.createFont(sheet);
     glViewport(0, 0, kPreviewWidth, kPreviewHeight);

@@ -64,13 +64,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     glimtags::TgaImage decoded;
-    if (!decoded.decode(std::string_view(reinterpret_cast<const char*>(data), size))) {
+    if (const glimtags::Outcome outcome = decoded.decode(std::string_view(reinterpret_cast<const char*>(data), size));
+        !outcome) {
         FUZZ_CHECK(decoded.pixels.empty());
-        FUZZ_CHECK(decoded.errorCode >= glimtags::TgaError::UnsupportedHeader &&
-                   decoded.errorCode <= glimtags::TgaError::ReadFailed);
+        FUZZ_CHECK(outcome.code >= static_cast<int>(glimtags::TgaError::UnsupportedHeader) &&
+                   outcome.code <= static_cast<int>(glimtags::TgaError::ReadFailed));
         return 0;
     }
-    FUZZ_CHECK(decoded.errorCode == glimtags::TgaError::None);
     FUZZ_CHECK(isAllowedSide(decoded.width) && isAllowedSide(decoded.height));
     FUZZ_CHECK(decoded.pixelCount == decoded.width * decoded.height);
     FUZZ_CHECK(channelsOf(decoded.pixelFormat) == static_cast<std::size_t>(decoded.bitsPerPixel / 8));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/version.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,7 +11,7 @@ namespace glimtags {
 
 inline constexpr const char* kApplicationTitle = "GLiMTaGS EDiToR";
 inline constexpr const char* kMakerKey = "Quorvant";
-inline constexpr const char* kSettingsSection = "v1.7";
+inline constexpr const char* kSettingsSection = "v" GLIMTAGS_VERSION;
 inline constexpr const char* kDefaultBackground = "BackGrnd.TGA";
 
 namespace settings_key {

@@ -6,7 +6,7 @@ namespace glimtags {
 
 std::string consoleCommand(NameType type, const NameText& name, bool endColorWhite)
 {
-    return "/" + std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';
+    return "/" + variableAssignment(type, name, endColorWhite);
 }
 
 bool consoleTakesByte(unsigned char byte)

@@ -2,24 +2,13 @@
 
 #include "core/ascii_case.h"
 #include "core/message_format.h"
+#include "core/path_checks.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace glimtags {
 namespace {
-
-bool pathExists(std::string_view path)
-{
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
-}
-
-bool isFolder(std::string_view path)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(path), error);
-}
 
 // The system's reason when the folder could not be made. A folder that is already
 // there also fails to be made: the existence test that follows tells the two apart.
@@ -49,56 +38,54 @@ bool IsValidFolderName(std::string_view component)
     return component.find_first_of("\"*/:<>?\\|") == std::string_view::npos;
 }
 
-int ProcessFolderPath(std::string_view path, bool checkOnly, std::string* whyNotCreated)
+Outcome ProcessFolderPath(std::string_view path, bool checkOnly)
 {
+    const Outcome invalid = Outcome::failure(kFolderPathInvalid);
+    const Outcome notCreated = Outcome::failure(kFolderPathNotCreated);
     if (path.empty() || path.size() > kMaxFolderPathLength || path.front() != '/')
-        return kFolderPathInvalid;
+        return invalid;
     if (path.size() == 1)
-        return checkOnly || pathExists(path) ? kFolderPathAccepted : kFolderPathNotCreated;
+        return checkOnly || pathExists(path) ? Outcome() : notCreated;
     std::size_t start = 1;
     for (;;) {
         const std::size_t separator = path.find('/', start);
         const std::size_t end = separator == std::string_view::npos ? path.size() : separator;
         if (!IsValidFolderName(path.substr(start, end - start)))
-            return kFolderPathInvalid;
+            return invalid;
         if (!checkOnly) {
             const std::string_view folder = path.substr(0, end);
             const std::string reason = createFolder(folder);
-            if (!pathExists(folder)) {
-                if (whyNotCreated)
-                    *whyNotCreated = reason;
-                return kFolderPathNotCreated;
-            }
+            if (!pathExists(folder))
+                return Outcome::failure(kFolderPathNotCreated, reason);
         }
         if (end == path.size())
-            return kFolderPathAccepted;
+            return {};
         start = end + 1;
         if (start == path.size())
-            return kFolderPathInvalid;
+            return invalid;
     }
 }
 
-int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language)
+Outcome ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language)
 {
-    if (const int result = ProcessFolderPath(path, true); result != kFolderPathAccepted) {
-        showRejection(result, path, host, language);
-        return result;
+    if (Outcome checked = ProcessFolderPath(path, true); !checked) {
+        showRejection(checked.code, path, host, language);
+        return checked;
     }
     // A file where the folder should be would only make every save and merge fail later.
     if (pathExists(path)) {
         if (isFolder(path))
-            return kFolderPathAccepted;
+            return {};
         showRejection(kFolderPathInvalid, path, host, language);
-        return kFolderPathInvalid;
+        return Outcome::failure(kFolderPathInvalid);
     }
     if (!host.askYesNo(formatMessage(language.lookup("PATHDLG_ERROR1"), {path})))
-        return kFolderPathCreationDeclined;
-    std::string whyNotCreated;
-    if (const int result = ProcessFolderPath(path, false, &whyNotCreated); result != kFolderPathAccepted) {
-        showRejection(result, path, host, language, whyNotCreated);
-        return result;
+        return Outcome::failure(kFolderPathCreationDeclined);
+    if (Outcome created = ProcessFolderPath(path, false); !created) {
+        showRejection(created.code, path, host, language, created.error);
+        return created;
     }
-    return kFolderPathAccepted;
+    return {};
 }
 
 } // namespace glimtags

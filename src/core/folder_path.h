@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/language_table.h"
+#include "core/outcome.h"
 
 #include <cstddef>
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace glimtags {
 
-// Results of ProcessFolderPath and ConfirmFolderPath.
+// The codes of the outcomes of ProcessFolderPath and ConfirmFolderPath.
 inline constexpr int kFolderPathAccepted = 0;
 inline constexpr int kFolderPathInvalid = 1;
 inline constexpr int kFolderPathNotCreated = 2;
@@ -22,13 +23,13 @@ inline constexpr std::size_t kMaxFolderPathLength = 259;
 //  " * / : < > ? \ |   A leading full stop is allowed (hidden folders such as .q3a).
 bool IsValidFolderName(std::string_view component);
 
-// Checks an absolute path of the form "/" or "/name/name...": kFolderPathAccepted,
+// Checks an absolute path of the form "/" or "/name/name...": success, or the codes
 // kFolderPathInvalid for a path that breaks the rules (relative, a trailing "/",
 // an empty or refused component, too long), or in create mode kFolderPathNotCreated.
 // checkOnly examines the text alone; create mode makes every missing folder from the
 // root down and fails when one of them still does not exist afterwards, with the
-// system's reason for that folder in whyNotCreated when given.
-int ProcessFolderPath(std::string_view path, bool checkOnly, std::string* whyNotCreated = nullptr);
+// system's reason for that folder as the outcome's text.
+Outcome ProcessFolderPath(std::string_view path, bool checkOnly);
 
 // What ConfirmFolderPath needs of the dialog it validates for.
 class FolderPathHost {
@@ -42,9 +43,9 @@ public:
 
 // Accepts a folder that exists or that the user lets it create; a path that names
 // something other than a folder is invalid.
-// Returns kFolderPathAccepted, the rejecting ProcessFolderPath result after its message,
-// or kFolderPathCreationDeclined. The texts are looked up when each message is shown;
+// Succeeds, or fails with the rejecting ProcessFolderPath outcome after its message, or
+// with kFolderPathCreationDeclined. The texts are looked up when each message is shown;
 // a folder that cannot be made is told with the system's reason on a line of its own.
-int ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language);
+Outcome ConfirmFolderPath(std::string_view path, FolderPathHost& host, const LanguageTable& language);
 
 } // namespace glimtags

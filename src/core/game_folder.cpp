@@ -1,6 +1,7 @@
 #include "core/game_folder.h"
 
 #include "core/ascii_case.h"
+#include "core/path_checks.h"
 
 #include <algorithm>
 #include <array>
@@ -16,12 +17,6 @@ bool holdsConfiguration(const fs::path& folder)
 {
     std::error_code error;
     return fs::is_regular_file(folder / "q3config.cfg", error);
-}
-
-bool isFolder(const fs::path& folder)
-{
-    std::error_code error;
-    return fs::is_directory(folder, error);
 }
 
 bool onlyOpenArenaInstalled(const fs::path& systemData)

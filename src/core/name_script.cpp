@@ -72,9 +72,14 @@ NameText withoutWhiteEnding(const NameText& read, bool endColorWhite)
     return needsWhiteEnding(rest, endColorWhite) ? rest : read;
 }
 
+std::string variableAssignment(NameType type, const NameText& name, bool endColorWhite)
+{
+    return std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';
+}
+
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite)
 {
-    return "seta " + std::string(scriptVariable(type)) + " \"" + nameWithEnding(name, endColorWhite) + '"';
+    return "seta " + variableAssignment(type, name, endColorWhite);
 }
 
 ScriptSavePlan planScriptSave(NameType type, std::string_view chosenPath)

@@ -46,8 +46,10 @@ std::string nameWithEnding(const NameText& name, bool endColorWhite);
 // saving the rest writes it back, so that a file opened and saved again keeps its bytes.
 NameText withoutWhiteEnding(const NameText& read, bool endColorWhite);
 
-// The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end, as a
-// script file holds it and as it is merged into the game configuration.
+// `<variable> "<name>[^7]"`: what a seta line and a console command both set.
+std::string variableAssignment(NameType type, const NameText& name, bool endColorWhite);
+
+// The seta line for a name: `seta <variable> "<name>[^7]"`, with no line end.
 std::string nameScriptBytes(NameType type, const NameText& name, bool endColorWhite);
 
 // Where a save writes and the file name the success message shows.

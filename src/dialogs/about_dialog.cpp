@@ -1,7 +1,7 @@
 #include "dialogs/about_dialog.h"
 
+#include "core/version.h"
 #include "core/web_addresses.h"
-#include "dialogs/dialog_layout.h"
 #include "dialogs/hyperlink_control.h"
 #include "embedded_resources.h"
 #include "platform/embedded_picture.h"
@@ -9,6 +9,7 @@
 
 #include <wx/button.h>
 #include <wx/cursor.h>
+#include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
@@ -34,34 +35,43 @@ std::string languageCredit(const std::string& creator)
 AboutDialog::AboutDialog(wxWindow* parent, const std::string& credit)
     : wxDialog(parent, wxID_ANY, "ABouT Glimtags")
 {
-    DialogLayout layout;
-    layout.place(new wxStaticBitmap(this, wxID_ANY, platform::embeddedPicture(embedded::logo_png), wxDefaultPosition,
-                                    wxDefaultSize, wxBORDER_SUNKEN),
-                 5, 1, 168, 87);
-    layout.place(new wxStaticText(this, wxID_ANY, "Quorvant Glimtags v1.7"), 39, 93, 93, 8);
-    layout.place(new wxStaticText(this, wxID_ANY, "DeSiGNeD by Quorvant"), 51, 105, 72, 8);
-    layout.place(new wxStaticText(this, wxID_ANY, "ProGRaMMeD by the Glimtags team"), 37, 117, 101, 8);
+    // The rows keep the spacing of the box's original layout in dialog units.
+    const int gap = ConvertDialogToPixels(wxSize(4, 4)).y;
+    const wxSizerFlags centred = wxSizerFlags().Centre().Border(wxTOP, gap);
 
-    link_ = new HyperlinkControl(this, kLinkId, "Quorvant TEAM HoMe PaGe", "", wxDefaultPosition, wxDefaultSize);
-    layout.place(link_, 36, 129, 104, 8);
-    link_->SetLinkAddress(kMakerHomePage);
-    link_->SetUnderlined(false);
-    link_->SetPointerCursor(handCursor());
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(new wxStaticBitmap(this, wxID_ANY, platform::embeddedPicture(embedded::logo_png), wxDefaultPosition,
+                                   wxDefaultSize, wxBORDER_SUNKEN),
+                wxSizerFlags().Centre());
+    column->Add(new wxStaticText(this, wxID_ANY, "Quorvant Glimtags v" GLIMTAGS_VERSION), centred);
+    column->Add(new wxStaticText(this, wxID_ANY, "DeSiGNeD by Quorvant"), centred);
+    column->Add(new wxStaticText(this, wxID_ANY, "ProGRaMMeD by the Glimtags team"), centred);
+
+    link_ = new HyperlinkControl(this, kLinkId, "Quorvant TEAM HoMe PaGe", kMakerHomePage, handCursor());
+    wxFont plain = link_->GetFont();
+    plain.SetUnderlined(false);
+    link_->SetFont(plain);
+    column->Add(link_, centred);
 
     auto* creditText = new wxStaticText(this, kCreditId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                        wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
+                                        wxALIGN_CENTRE_HORIZONTAL);
     creditText->SetLabelText(platform::fromLatin1(credit));
-    layout.place(creditText, 4, 144, 172, 8);
+    column->Add(creditText, wxSizerFlags().Expand().Border(wxTOP, 2 * gap));
 
     const wxBitmap icon = platform::embeddedPicture(embedded::glimtags_32_png);
-    layout.place(new wxStaticBitmap(this, wxID_ANY, icon), 16, 159, 22, 20);
-    layout.place(new wxStaticBitmap(this, wxID_ANY, icon), 136, 159, 22, 20);
-
     auto* ok = new wxButton(this, wxID_OK, "OK");
     ok->SetDefault();
-    layout.place(ok, 64, 167, 50, 14);
+    auto* bottom = new wxBoxSizer(wxHORIZONTAL);
+    bottom->Add(new wxStaticBitmap(this, wxID_ANY, icon), wxSizerFlags().Border(wxLEFT, 2 * gap));
+    bottom->AddStretchSpacer();
+    bottom->Add(ok, wxSizerFlags().Bottom().Border(wxTOP, 2 * gap));
+    bottom->AddStretchSpacer();
+    bottom->Add(new wxStaticBitmap(this, wxID_ANY, icon), wxSizerFlags().Border(wxRIGHT, 2 * gap));
+    column->Add(bottom, wxSizerFlags().Expand().Border(wxTOP, 2 * gap));
 
-    SetClientSize(layout.clientSize(180, 186));
+    auto* margins = new wxBoxSizer(wxVERTICAL);
+    margins->Add(column, wxSizerFlags(1).Expand().Border(wxALL, gap));
+    SetSizerAndFit(margins);
     CentreOnParent();
 }
 

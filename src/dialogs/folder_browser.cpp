@@ -98,7 +98,7 @@ void FolderBrowser::OnOK(wxCommandEvent&)
 {
     const std::string typed = result();
     platform::MessageBoxFolderPathHost host(this, typed);
-    if (ConfirmFolderPath(typed, host, LanguageTable(languageFile_)) != kFolderPathAccepted) {
+    if (!ConfirmFolderPath(typed, host, LanguageTable(languageFile_))) {
         pathField_->SetFocus();
         return;
     }

@@ -1,7 +1,5 @@
 #include "dialogs/game_path_dialog.h"
 
-#include "platform/dialog_units.h"
-
 #include "core/folder_path.h"
 #include "core/language_table.h"
 #include "dialogs/folder_browser.h"
@@ -10,25 +8,13 @@
 #include "platform/user_folders.h"
 
 #include <wx/button.h>
+#include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
 
 namespace glimtags {
-namespace {
-
-using platform::unitsAcross;
-using platform::unitsDown;
-
-// GTK's controls need more room than the units give them.
-wxSize atLeastBest(const wxWindow* control, wxSize size)
-{
-    size.IncTo(control->GetBestSize());
-    return size;
-}
-
-} // namespace
 
 GamePathDialog::GamePathDialog(wxWindow* parent, const std::string& languageFile, const std::string& initialPath)
     : wxDialog(parent, wxID_ANY, "Quake III Arena Baseq3 path.")
@@ -64,31 +50,30 @@ void GamePathDialog::localise()
     browserPrompt_ = language.lookup("PATHDLG_STATIC");
 }
 
-// Client 248 x 63 units: the prompt across the top, the field with Browse beside it,
-// OK and Cancel below; a row that GTK makes taller pushes the rows under it down, and
-// wider controls widen the dialog.
+// The prompt across the top, the field with Browse beside it, OK and Cancel below, in
+// the widths and gaps of the dialog's original layout in dialog units; a control that
+// needs more room gets it.
 void GamePathDialog::layOut()
 {
-    const int margin = unitsAcross(4);
-    const wxSize promptSize = atLeastBest(prompt_, wxSize(unitsAcross(240), unitsDown(12)));
+    const int gap = ConvertDialogToPixels(wxSize(4, 4)).x;
+    const int buttonWidth = ConvertDialogToPixels(wxSize(50, 14)).x;
+    for (wxButton* button : {browse_, ok_, cancel_})
+        button->SetMinSize(wxSize(std::max(buttonWidth, button->GetBestSize().x), -1));
+    pathField_->SetMinSize(wxSize(ConvertDialogToPixels(wxSize(176, 0)).x, -1));
 
-    const int fieldTop = unitsDown(4) + promptSize.y + unitsDown(4);
-    const wxSize browseSize = atLeastBest(browse_, wxSize(unitsAcross(50), unitsDown(14)));
-    const int fieldHeight = std::max({unitsDown(14), pathField_->GetBestSize().y, browseSize.y});
-    pathField_->SetSize(margin, fieldTop, unitsAcross(176), fieldHeight);
-    browse_->SetSize(unitsAcross(184), fieldTop, browseSize.x, fieldHeight);
+    auto* fieldRow = new wxBoxSizer(wxHORIZONTAL);
+    fieldRow->Add(pathField_, wxSizerFlags(1).Centre());
+    fieldRow->Add(browse_, wxSizerFlags().Border(wxLEFT, 2 * gap));
+    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
+    buttonRow->Add(ok_);
+    buttonRow->Add(cancel_, wxSizerFlags().Border(wxLEFT, ConvertDialogToPixels(wxSize(6, 0)).x));
 
-    const int buttonTop = fieldTop + fieldHeight + unitsDown(10);
-    const wxSize buttonSize = atLeastBest(cancel_, atLeastBest(ok_, wxSize(unitsAcross(50), unitsDown(14))));
-    ok_->SetSize(unitsAcross(67), buttonTop, buttonSize.x, buttonSize.y);
-    cancel_->SetSize(std::max(unitsAcross(123), ok_->GetRect().GetRight() + 1 + unitsAcross(6)), buttonTop, buttonSize.x,
-                     buttonSize.y);
-
-    const int width = std::max({unitsAcross(248), margin + promptSize.x + margin, browse_->GetRect().GetRight() + 1 + margin,
-                                cancel_->GetRect().GetRight() + 1 + margin});
+    auto* column = new wxBoxSizer(wxVERTICAL);
     // The prompt spans the dialog so that its centred text stays centred.
-    prompt_->SetSize(margin, unitsDown(4), width - 2 * margin, promptSize.y);
-    SetClientSize(width, buttonTop + buttonSize.y + unitsDown(5));
+    column->Add(prompt_, wxSizerFlags().Expand().Border(wxALL, gap));
+    column->Add(fieldRow, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
+    column->Add(buttonRow, wxSizerFlags().Centre().Border(wxTOP | wxBOTTOM, 2 * gap));
+    SetSizerAndFit(column);
 }
 
 void GamePathDialog::OnBrowse(wxCommandEvent&)
@@ -103,7 +88,7 @@ void GamePathDialog::OnOK(wxCommandEvent&)
 {
     const std::string typed = platform::toFileSystem(pathField_->GetValue());
     platform::MessageBoxFolderPathHost host(this, typed);
-    if (ConfirmFolderPath(typed, host, LanguageTable(languageFile_)) != kFolderPathAccepted)
+    if (!ConfirmFolderPath(typed, host, LanguageTable(languageFile_)))
         return;
     path_ = typed;
     EndDialog(wxID_OK);

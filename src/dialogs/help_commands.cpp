@@ -26,14 +26,17 @@ void runAboutCommand(wxWindow* parent, const std::string& languageFile)
 
 void runHelpContents(wxWindow* parent, const std::string& languageFile)
 {
-    if (platform::openDocument(findDataFile(kHelpFile)) == platform::kOpenFileNotFound)
+    // Only a missing file is reported; a file that nothing opens passes silently.
+    if (const Outcome opened = platform::openDocument(findDataFile(kHelpFile));
+        !opened && opened.code == platform::kOpenFileNotFound)
         platform::showMessage(parent,
                               platform::fromLatin1(LanguageTable(languageFile).lookup("MESSAGE_UNABLEFINDHELPFILE")));
 }
 
 void runOnlineCentre()
 {
-    platform::openDocument(kOnlineCentreAddress);
+    // A page that cannot be opened passes silently.
+    static_cast<void>(platform::openDocument(kOnlineCentreAddress));
 }
 
 } // namespace glimtags

@@ -1,65 +1,44 @@
 #pragma once
 
-#include <wx/colour.h>
-// The generic header hides the native static text from files that include it later.
-#include <wx/stattext.h>
-#include <wx/generic/stattextg.h>
+#include "core/outcome.h"
+
+#include <wx/cursor.h>
+#include <wx/hyperlink.h>
 
 #include <string>
 
-class wxCursor;
-
 namespace glimtags {
 
-// A static text that works as a web link: link colours that change under the
-// mouse, a hand pointer, a tooltip with the address, and a click that opens the
-// address in the web browser, or reports why it could not. The generic static
-// text is a window of its own, so that it gets the mouse while it holds the capture.
-class HyperlinkControl : public wxGenericStaticText {
+// A web link: wx's generic link in the editor's link colours and pointer, with a
+// tooltip that names the address. A click opens the address in the web browser, or
+// beeps and says why it could not; the link shows as visited only while its latest
+// click succeeded.
+class HyperlinkControl : public wxGenericHyperlinkCtrl {
 public:
     static const wxColour kLinkColour;
     static const wxColour kVisitedColour;
     static const wxColour kHoverColour;
 
-    // An empty address takes the text as address; an empty text shows the address.
-    // The alignment styles of a static text say how FitToText resizes the control;
-    // wxALIGN_CENTRE_VERTICAL centres the text in its height.
+    // The address is Latin-1 bytes like the language files' texts. An empty address
+    // takes the text as address; an empty text shows the address. Without a pointer
+    // of its own the link shows the platform's hand.
     HyperlinkControl(wxWindow* parent, wxWindowID id, const wxString& text, const std::string& address,
-                     const wxPoint& position, const wxSize& size, long style = 0);
-    ~HyperlinkControl() override;
+                     const wxCursor& pointer = wxNullCursor);
 
-    void SetLinkAddress(const std::string& address);
-    void MarkVisited(bool visited);
-    void SetUnderlined(bool underline);
-    // A cursor that is not OK gives the platform's hand pointer.
-    void SetPointerCursor(const wxCursor& cursor);
-
-    // Shrinks or grows the control to its text, keeping the edge or the centre
-    // that its alignment holds.
-    void FitToText();
+    // The generic link asks for the platform's hand whenever the mouse is over its text.
+    bool SetCursor(const wxCursor& cursor) override;
 
     // Opens the address in the web browser, falling back on the command line of
-    // the desktop's program for web pages; the result code of the last attempt.
-    static int OpenLink(const std::string& address);
+    // the desktop's program for web pages; the outcome of the last attempt.
+    static Outcome OpenLink(const std::string& address);
     void ShowLinkError(int code);
 
-    const std::string& linkAddress() const { return address_; }
-    bool hovering() const { return hovering_; }
-    bool visited() const { return visited_; }
-    wxColour textColour() const;
+    std::string linkAddress() const;
 
 private:
-    void OnPaint(wxPaintEvent& event);
-    void OnMouseMove(wxMouseEvent& event);
-    void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
+    void OnClick(wxHyperlinkEvent& event);
 
-    void setHovering(bool hovering);
-    void repaintNow();
-
-    std::string address_;
-    bool hovering_ = false;
-    bool visited_ = false;
+    wxCursor pointer_;
 };
 
 } // namespace glimtags

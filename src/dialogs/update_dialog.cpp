@@ -4,14 +4,13 @@
 #include "core/language_table.h"
 #include "core/message_format.h"
 #include "core/update_info.h"
-#include "dialogs/dialog_layout.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 
 #include <wx/button.h>
+#include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace glimtags {
@@ -25,11 +24,13 @@ UpdateDialog::UpdateDialog(wxWindow* parent, const std::string& languageFile, Up
     status_ = new wxStaticText(this, kStatusId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
     button_ = new wxButton(this, kButtonId, "&Close");
-    DialogLayout layout;
-    // Room for two lines: the outcomes wrap.
-    layout.place(status_, 4, 4, 176, 16, wxSize(0, 2 * status_->GetCharHeight()));
-    layout.place(button_, 67, 28, 50, 14);
-    SetClientSize(layout.clientSize(186, 47));
+    // The box's original width in dialog units, with room for two lines: the outcomes wrap.
+    const wxSize margin = ConvertDialogToPixels(wxSize(4, 4));
+    status_->SetMinSize(wxSize(ConvertDialogToPixels(wxSize(176, 0)).x, 2 * status_->GetCharHeight()));
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(status_, wxSizerFlags().Expand().Border(wxALL, margin.x));
+    column->Add(button_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, margin.x));
+    SetSizerAndFit(column);
     CentreOnParent();
 
     Bind(wxEVT_INIT_DIALOG, &UpdateDialog::OnInitDialog, this);
@@ -100,13 +101,11 @@ void UpdateDialog::runCheck()
 {
     checkStarted_ = true;
     setStatus(texts_.connecting);
-    std::string body;
-    try {
-        body = http_->get(source_.address);
-    } catch (const platform::HttpError& error) {
+    const OutcomeOf<std::string> response = http_->get(source_.address);
+    if (!response) {
         setButtonCaption(texts_.closeButton);
         button_->Enable();
-        if (platform::HttpClient::describeError(error.code())) {
+        if (platform::HttpClient::describeError(response.code)) {
             setStatus(texts_.unableToConnect);
             return;
         }
@@ -117,7 +116,7 @@ void UpdateDialog::runCheck()
     setStatus(texts_.connected);
     button_->Enable();
     // The body is examined as text, which ends at a zero byte.
-    showOutcome(body.c_str());
+    showOutcome(response.value.c_str());
 }
 
 void UpdateDialog::showOutcome(std::string_view body)
@@ -149,9 +148,7 @@ void UpdateDialog::setButtonCaption(const std::string& caption)
 {
     button_->SetLabel(platform::fromLatin1(caption));
     // A longer caption widens the button about its centre.
-    const wxRect rect = button_->GetRect();
-    const int width = std::max(rect.width, button_->GetBestSize().x);
-    button_->SetSize(rect.x - (width - rect.width) / 2, rect.y, width, rect.height);
+    Layout();
 }
 
 } // namespace glimtags

@@ -49,7 +49,7 @@ StartRequest readCommandLine(int argc, char** argv, std::FILE* out, std::FILE* e
         return {kUsageStatus, {}};
     }
     if (parser.Found("version")) {
-        std::fprintf(out, "glimtags %s\n", kVersion);
+        std::fputs("glimtags " GLIMTAGS_VERSION "\n", out);
         return {0, {}};
     }
     return {std::nullopt, parser.GetParamCount() > 0 ? toLatin1(parser.GetParam(0)) : std::string()};

@@ -15,7 +15,7 @@ int writesUntilFault = 0;
 
 FileWriteResult failure(int errorNumber)
 {
-    return {false, std::generic_category().message(errorNumber)};
+    return Outcome::failure(errorNumber, std::generic_category().message(errorNumber));
 }
 
 ssize_t writeChunk(int fd, const char* data, std::size_t size)

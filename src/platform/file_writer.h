@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/outcome.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -7,13 +9,8 @@
 
 namespace glimtags::platform {
 
-// The outcome of a write: success, or the system's text for the failure.
-struct FileWriteResult {
-    bool succeeded = true;
-    std::string error;
-
-    explicit operator bool() const { return succeeded; }
-};
+// The outcome of a write: success, or the errno value and the system's text for the failure.
+using FileWriteResult = Outcome;
 
 // Replaces the file's content in one step: the bytes go to a temporary file in the
 // same folder, which is flushed to disk, given the permissions of the file it

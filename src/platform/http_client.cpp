@@ -35,12 +35,6 @@ struct HeaderListDeleter {
 
 } // namespace
 
-HttpError::HttpError(int code)
-    : std::runtime_error("HTTP request failed with code " + std::to_string(code))
-    , code_(code)
-{
-}
-
 HttpClient::HttpClient(const std::string& userAgent, HttpTimeouts timeouts)
     : handle_(fault.openFails ? nullptr : curl_easy_init())
 {
@@ -64,10 +58,10 @@ HttpClient::~HttpClient()
         curl_easy_cleanup(handle_);
 }
 
-std::string HttpClient::get(const std::string& address)
+OutcomeOf<std::string> HttpClient::get(const std::string& address)
 {
     if (fault.requestError)
-        throw HttpError(*fault.requestError);
+        return {Outcome::failure(*fault.requestError)};
 
     curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
     headers = curl_slist_append(headers, "Pragma: no-cache");
@@ -79,8 +73,8 @@ std::string HttpClient::get(const std::string& address)
     const CURLcode result = curl_easy_perform(handle_);
     curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, nullptr);
     if (result != CURLE_OK && !(result == CURLE_WRITE_ERROR && body.full))
-        throw HttpError(result);
-    return std::move(body.bytes);
+        return {Outcome::failure(result)};
+    return {{}, std::move(body.bytes)};
 }
 
 std::optional<std::string> HttpClient::describeError(int code)

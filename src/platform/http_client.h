@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/outcome.h"
+
 #include <chrono>
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 namespace glimtags::platform {
@@ -17,16 +18,6 @@ struct HttpTimeouts {
 // The most of a response body that is kept; the rest is not read.
 inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
 
-// A request or read that failed, with the HTTP library's error code.
-class HttpError : public std::runtime_error {
-public:
-    explicit HttpError(int code);
-    int code() const { return code_; }
-
-private:
-    int code_;
-};
-
 // An HTTP client with the system's proxy settings (the usual proxy variables),
 // following redirects between http and https addresses.
 class HttpClient {
@@ -39,9 +30,10 @@ public:
     // Whether the client could be opened; the requests of one that could not fail.
     bool isOpen() const { return handle_ != nullptr; }
 
-    // GETs an absolute address from the origin server, never from a cache, and
-    // returns the body whatever the status (at most kMaxBodyBytes). Throws HttpError.
-    std::string get(const std::string& address);
+    // GETs an absolute address from the origin server, never from a cache: the body
+    // whatever the status (at most kMaxBodyBytes), or a failure with the HTTP
+    // library's error code.
+    OutcomeOf<std::string> get(const std::string& address);
 
     // The text for an error code, at most 1,023 characters; nothing for a code
     // that has none.

@@ -25,17 +25,17 @@ DocumentLauncher& testLauncher()
 
 // GIO looks up the desktop's handler before it starts anything, so a target that
 // nothing can open is reported here; starting xdg-open would only fail later, unseen.
-int launchWithDesktop(const std::string& target, bool address)
+Outcome launchWithDesktop(const std::string& target, bool address)
 {
     gchar* fileUri = address ? nullptr : g_filename_to_uri(target.c_str(), nullptr, nullptr);
     if (!address && !fileUri)
-        return kOpenNoApplication;
+        return Outcome::failure(kOpenNoApplication);
     GError* error = nullptr;
     const gboolean started = g_app_info_launch_default_for_uri(address ? target.c_str() : fileUri, nullptr, &error);
     g_free(fileUri);
     if (error)
         g_error_free(error);
-    return started ? kOpenStarted : kOpenNoApplication;
+    return started ? Outcome() : Outcome::failure(kOpenNoApplication);
 }
 
 bool programExists(const wxString& program)
@@ -55,28 +55,28 @@ std::string environment(const char* name)
 
 } // namespace
 
-int openDocument(const std::string& target)
+Outcome openDocument(const std::string& target)
 {
     const bool address = target.find("://") != std::string::npos;
     std::string resolved = target;
     if (!address) {
         std::error_code error;
         if (!std::filesystem::exists(target, error))
-            return kOpenFileNotFound;
+            return Outcome::failure(kOpenFileNotFound);
         resolved = std::filesystem::absolute(target, error).string();
     }
     return testLauncher() ? testLauncher()(resolved) : launchWithDesktop(resolved, address);
 }
 
-int runCommandLine(const std::string& commandLine)
+Outcome runCommandLine(const std::string& commandLine)
 {
     const wxString command = fromFileSystem(commandLine);
     // wxExecute splits the line by these same rules.
     const wxArrayString words = wxCmdLineParser::ConvertStringToArgs(command, wxCMD_LINE_SPLIT_UNIX);
     if (words.empty() || !programExists(words[0]))
-        return kOpenFileNotFound;
+        return Outcome::failure(kOpenFileNotFound);
     const wxLogNull quiet;
-    return wxExecute(command, wxEXEC_ASYNC) > 0 ? kOpenStarted : kOpenOutOfResources;
+    return wxExecute(command, wxEXEC_ASYNC) > 0 ? Outcome() : Outcome::failure(kOpenOutOfResources);
 }
 
 std::optional<std::string> webPageHandlerCommand()

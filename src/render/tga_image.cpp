@@ -66,24 +66,21 @@ std::vector<unsigned char> convertPixels(const std::vector<unsigned char>& pixel
 
 } // namespace
 
-bool TgaImage::load(const std::string& path)
+Outcome TgaImage::load(const std::string& path)
 {
     const std::optional<std::string> bytes = readRegularFile(path);
     if (!bytes) {
         pixels = std::vector<unsigned char>();
-        errorCode = TgaError::OpenFailed;
-        return false;
+        return Outcome::failure(static_cast<int>(TgaError::OpenFailed));
     }
     return decode(*bytes);
 }
 
-bool TgaImage::decode(std::string_view file)
+Outcome TgaImage::decode(std::string_view file)
 {
-    errorCode = TgaError::None;
     const auto fail = [this](TgaError error) {
         pixels = std::vector<unsigned char>();
-        errorCode = error;
-        return false;
+        return Outcome::failure(static_cast<int>(error));
     };
 
     if (file.size() < kHeaderBytes)
@@ -118,7 +115,7 @@ bool TgaImage::decode(std::string_view file)
         for (std::size_t i = 0; i < byteCount; i += bytesPerPixel)
             std::swap(pixels[i], pixels[i + 2]);
     pixelFormat = bytesPerPixel == 4 ? GL_RGBA : bytesPerPixel == 3 ? GL_RGB : GL_ALPHA;
-    return true;
+    return {};
 }
 
 void TgaImage::upload(GLuint texture, GLenum formatOverride) const

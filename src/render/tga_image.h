@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/outcome.h"
+
 #include <GL/gl.h>
 
 #include <cstdint>
@@ -9,9 +11,8 @@
 
 namespace glimtags {
 
-// Why the last load failed; None after one that succeeded.
+// Why a load failed: the code of its outcome.
 enum class TgaError : std::int32_t {
-    None = 0,
     OpenFailed = 1000,
     UnsupportedHeader = 1001,
     BadSize = 1002,
@@ -22,7 +23,6 @@ enum class TgaError : std::int32_t {
 // An uncompressed Targa picture converted to OpenGL byte order. Rows stay in file
 // order, so the first row of the file is texture row 0.
 struct TgaImage {
-    TgaError errorCode = TgaError::None;
     GLint bitsPerPixel = 0;
     GLint width = 0;
     GLint height = 0;
@@ -30,11 +30,11 @@ struct TgaImage {
     GLenum pixelFormat = 0;
     std::vector<unsigned char> pixels;
 
-    // On failure errorCode says why and no pixels are kept. Only a regular file is
-    // read: a pipe, device or folder is refused as one that cannot be opened.
-    bool load(const std::string& path);
+    // On failure the outcome's code is a TgaError and no pixels are kept. Only a regular
+    // file is read: a pipe, device or folder is refused as one that cannot be opened.
+    Outcome load(const std::string& path);
     // The same for the bytes of a Targa file already in memory.
-    bool decode(std::string_view file);
+    Outcome decode(std::string_view file);
     // Uploads the pixels into the texture, first converted to formatOverride unless that
     // is 0 (an alpha byte widens to white with that alpha, a colour gets alpha 255).
     // Does nothing without pixels; needs a current OpenGL context.

@@ -1,6 +1,8 @@
 #pragma once
 
-// The fixed ids of the editor window's controls, menu items and toolbar buttons.
+#include <wx/defs.h>
+
+// The ids of the editor window's controls, menu items and toolbar buttons.
 namespace glimtags::ids {
 
 inline constexpr int PreviewArea = 1000;
@@ -20,60 +22,52 @@ inline constexpr int SwatchWhite = 1013;
 inline constexpr int FirstSpecialCharButton = 1014;
 inline constexpr int LastSpecialCharButton = 1033;
 
-inline constexpr int MenuNew = 32771;
-inline constexpr int MenuSaveAsUser = 32772;
-inline constexpr int MenuSaveAsHost = 32773;
-inline constexpr int MenuExit = 32774;
-inline constexpr int MenuAbout = 32775;
-inline constexpr int MenuStripe = 32776;
-inline constexpr int MenuContents = 32777;
-inline constexpr int MenuOpen = 32778;
-inline constexpr int MenuTextCursor = 32779;
-inline constexpr int MenuGamePath = 32780;
-inline constexpr int MenuEndsWhite = 32781;
-inline constexpr int MenuCharInfo = 32782;
-inline constexpr int MenuLimitGuide = 32794;
-inline constexpr int MenuCheckString = 32795;
-inline constexpr int MenuSetBackground = 32796;
-inline constexpr int MenuAutoCheck = 32797;
-inline constexpr int MenuLanguage = 32800;
-inline constexpr int MenuUpdate = 32801;
-inline constexpr int MenuOnlineCentre = 32802;
-inline constexpr int MenuMerge = 32803;
+// The commands: wx's stock ids where the command is a standard one, ordinary ids above
+// wx's own range otherwise. A toolbar button carries the id of its menu item, so that one
+// handler serves both. Nothing stored or sent depends on these numbers.
+inline constexpr int MenuNew = wxID_NEW;
+inline constexpr int MenuOpen = wxID_OPEN;
+inline constexpr int MenuExit = wxID_EXIT;
+inline constexpr int MenuUndo = wxID_UNDO;
+inline constexpr int MenuRedo = wxID_REDO;
+inline constexpr int MenuCut = wxID_CUT;
+inline constexpr int MenuCopy = wxID_COPY;
+inline constexpr int MenuPaste = wxID_PASTE;
+inline constexpr int MenuSelectAll = wxID_SELECTALL;
+inline constexpr int MenuAbout = wxID_ABOUT;
 
-// The editor's own additions, above the fixed ids.
-inline constexpr int MenuShowInGameName = 32810;
-inline constexpr int MenuCheckGameRules = 32811;
-inline constexpr int MenuUseGameFont = 32812;
-inline constexpr int MenuUndo = 32820;
-inline constexpr int MenuRedo = 32821;
-inline constexpr int MenuCut = 32822;
-inline constexpr int MenuCopy = 32823;
-inline constexpr int MenuPaste = 32824;
-inline constexpr int MenuSelectAll = 32825;
-inline constexpr int MenuCopyCommand = 32826;
-inline constexpr int MenuCopyHostCommand = 32827;
-inline constexpr int MenuRemoveCodes = 32828;
-inline constexpr int MenuRainbow = 32829;
-inline constexpr int ToolUndo = 32830;
-inline constexpr int ToolRedo = 32831;
+inline constexpr int MenuContents = wxID_HIGHEST + 1;
+inline constexpr int MenuSaveAsUser = wxID_HIGHEST + 2;
+inline constexpr int MenuSaveAsHost = wxID_HIGHEST + 3;
+inline constexpr int MenuMerge = wxID_HIGHEST + 4;
+inline constexpr int MenuStripe = wxID_HIGHEST + 5;
+inline constexpr int MenuTextCursor = wxID_HIGHEST + 6;
+inline constexpr int MenuCharInfo = wxID_HIGHEST + 7;
+inline constexpr int MenuLimitGuide = wxID_HIGHEST + 8;
+inline constexpr int MenuEndsWhite = wxID_HIGHEST + 9;
+inline constexpr int MenuCheckString = wxID_HIGHEST + 10;
+inline constexpr int MenuAutoCheck = wxID_HIGHEST + 11;
+inline constexpr int MenuCheckGameRules = wxID_HIGHEST + 12;
+inline constexpr int MenuShowInGameName = wxID_HIGHEST + 13;
+inline constexpr int MenuUseGameFont = wxID_HIGHEST + 14;
+inline constexpr int MenuGamePath = wxID_HIGHEST + 15;
+inline constexpr int MenuLanguage = wxID_HIGHEST + 16;
+inline constexpr int MenuSetBackground = wxID_HIGHEST + 17;
+inline constexpr int MenuUpdate = wxID_HIGHEST + 18;
+inline constexpr int MenuOnlineCentre = wxID_HIGHEST + 19;
+inline constexpr int MenuCopyCommand = wxID_HIGHEST + 20;
+inline constexpr int MenuCopyHostCommand = wxID_HIGHEST + 21;
+inline constexpr int MenuRemoveCodes = wxID_HIGHEST + 22;
+inline constexpr int MenuRainbow = wxID_HIGHEST + 23;
 // Redo's second key, Ctrl+Y, beside the Ctrl+Shift+Z its menu item shows.
-inline constexpr int KeyRedo = 32832;
-inline constexpr int MenuRemoveNeedlessCodes = 32833;
-inline constexpr int MenuServerVersion = 32834;
-// Options > Game: the submenu, then one radio item per game in the order of kGames.
-inline constexpr int GameMenu = 32835;
-inline constexpr int FirstGameItem = 32836;
+inline constexpr int KeyRedo = wxID_HIGHEST + 24;
 // The recent files, the latest first, in a submenu of their own.
-inline constexpr int RecentFilesMenu = 32839;
-inline constexpr int FirstRecentFile = 32840;
-
-inline constexpr int ToolNew = 32784;
-inline constexpr int ToolOpen = 32789;
-inline constexpr int ToolSaveAsHost = 32790;
-inline constexpr int ToolSaveAsUser = 32791;
-inline constexpr int ToolCheckString = 32792;
-inline constexpr int ToolMerge = 32799;
-inline constexpr int ToolExit = 32806;
+inline constexpr int RecentFilesMenu = wxID_HIGHEST + 25;
+inline constexpr int FirstRecentFile = wxID_FILE1;
+inline constexpr int MenuRemoveNeedlessCodes = wxID_HIGHEST + 26;
+inline constexpr int MenuServerVersion = wxID_HIGHEST + 27;
+// Options > Game: the submenu, then one radio item per game in the order of kGames.
+inline constexpr int GameMenu = wxID_HIGHEST + 28;
+inline constexpr int FirstGameItem = wxID_HIGHEST + 29;
 
 } // namespace glimtags::ids

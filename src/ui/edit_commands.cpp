@@ -20,9 +20,7 @@ EditCommands::EditCommands(EditorWindow& window)
 {
     const auto bind = [this](auto handler, int id) { window_.Bind(wxEVT_MENU, handler, this, id); };
     bind(&EditCommands::OnUndo, ids::MenuUndo);
-    bind(&EditCommands::OnUndo, ids::ToolUndo);
     bind(&EditCommands::OnRedo, ids::MenuRedo);
-    bind(&EditCommands::OnRedo, ids::ToolRedo);
     bind(&EditCommands::OnRedo, ids::KeyRedo);
     bind(&EditCommands::OnCut, ids::MenuCut);
     bind(&EditCommands::OnCopy, ids::MenuCopy);

@@ -7,6 +7,7 @@
 #include "core/name_script.h"
 #include "core/preview_labels.h"
 #include "core/string_check.h"
+#include "core/version.h"
 #include "platform/beep.h"
 #include "platform/dialog_units.h"
 #include "platform/message_box.h"
@@ -35,7 +36,7 @@ using platform::unitPoint;
 using platform::unitSize;
 
 EditorWindow::EditorWindow(SettingsStore& store)
-    : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v1.7", wxPoint(0, 0), wxDefaultSize,
+    : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v" GLIMTAGS_VERSION, wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
 {
@@ -49,6 +50,8 @@ EditorWindow::EditorWindow(SettingsStore& store)
     SetMenuBar(menuBar_);
     createToolBar(*this);
     CreateStatusBar(2);
+    // The menu items carry no help texts; wx would show its English ones for the stock items.
+    SetStatusBarPane(-1);
     // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 
@@ -119,7 +122,8 @@ void EditorWindow::start()
     TgaImage background;
     if (previewCanvas_ && !ending_ && !background.load(findDataFile(settings_.BackGrndImage))) {
         optionCommands_->chooseBackgroundAtStart();
-        background.load(findDataFile(settings_.BackGrndImage));
+        // The chooser reported a picture it could not load; the preview goes without one.
+        static_cast<void>(background.load(findDataFile(settings_.BackGrndImage)));
     }
     if (ending_) {
         Destroy();

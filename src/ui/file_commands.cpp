@@ -30,17 +30,13 @@ wxString writeFailure(const std::string& path, const std::string& reason)
 FileCommands::FileCommands(EditorWindow& window)
     : window_(window)
 {
-    // A toolbar button runs exactly what its menu twin runs.
-    const auto bindBoth = [this](auto handler, int menuId, int toolId) {
-        window_.Bind(wxEVT_MENU, handler, this, menuId);
-        window_.Bind(wxEVT_MENU, handler, this, toolId);
-    };
-    bindBoth(&FileCommands::OnNew, ids::MenuNew, ids::ToolNew);
-    bindBoth(&FileCommands::OnOpen, ids::MenuOpen, ids::ToolOpen);
-    bindBoth(&FileCommands::OnMerge, ids::MenuMerge, ids::ToolMerge);
-    bindBoth(&FileCommands::OnSaveAsUser, ids::MenuSaveAsUser, ids::ToolSaveAsUser);
-    bindBoth(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost, ids::ToolSaveAsHost);
-    bindBoth(&FileCommands::OnExit, ids::MenuExit, ids::ToolExit);
+    const auto bind = [this](auto handler, int id) { window_.Bind(wxEVT_MENU, handler, this, id); };
+    bind(&FileCommands::OnNew, ids::MenuNew);
+    bind(&FileCommands::OnOpen, ids::MenuOpen);
+    bind(&FileCommands::OnMerge, ids::MenuMerge);
+    bind(&FileCommands::OnSaveAsUser, ids::MenuSaveAsUser);
+    bind(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost);
+    bind(&FileCommands::OnExit, ids::MenuExit);
     window_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
     window_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
                  ids::FirstRecentFile + RecentFiles::kCount - 1);

@@ -8,13 +8,13 @@ constexpr int kCellsPerSide = 16;
 
 // Why a picture read from the source, or that failed to read, cannot serve as a glyph
 // sheet; empty when it can. A sheet that cannot serve is emptied.
-std::string refuseUnusable(TgaImage& sheet, const std::string& source)
+std::string refuseUnusable(TgaImage& sheet, const Outcome& read, const std::string& source)
 {
-    if (sheet.errorCode == TgaError::OpenFailed)
+    if (read.code == static_cast<int>(TgaError::OpenFailed))
         return source + " cannot be opened";
-    if (sheet.errorCode != TgaError::None)
+    if (!read)
         return source + " is not an uncompressed Targa picture the editor can read (error " +
-               std::to_string(static_cast<int>(sheet.errorCode)) + ")";
+               std::to_string(read.code) + ")";
     if (isGlyphSheet(sheet))
         return {};
     const std::string size = std::to_string(sheet.width) + " x " + std::to_string(sheet.height);
@@ -31,8 +31,8 @@ bool isGlyphSheet(const TgaImage& picture)
 
 FontSheets::FontSheets(const std::string& ownSheet)
 {
-    ownSheet_.load(ownSheet);
-    ownProblem_ = refuseUnusable(ownSheet_, ownSheet);
+    const Outcome read = ownSheet_.load(ownSheet);
+    ownProblem_ = refuseUnusable(ownSheet_, read, ownSheet);
 }
 
 void FontSheets::findGameSheet(const std::string& gameFolder)
@@ -41,8 +41,8 @@ void FontSheets::findGameSheet(const std::string& gameFolder)
     gameSheet_ = TgaImage();
     problem_ = search_.reason;
     if (search_.outcome == platform::GameFontSearch::Outcome::Found) {
-        gameSheet_.decode(search_.bytes);
-        problem_ = refuseUnusable(gameSheet_, search_.source);
+        const Outcome decoded = gameSheet_.decode(search_.bytes);
+        problem_ = refuseUnusable(gameSheet_, decoded, search_.source);
     }
     search_.bytes.clear();
 }

@@ -2,7 +2,6 @@
 
 #include "core/data_files.h"
 #include "core/language_table.h"
-#include "platform/menu_ids.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
 #include "platform/user_folders.h"
@@ -32,7 +31,6 @@ bool GlimtagsApp::OnInit()
     // Bare file names are looked for beside the start folder too, so that the editor
     // starts from any folder.
     setDataFolders(dataFolders(platform::startFolder(), platform::programPath()));
-    platform::allowFixedMenuIds();
     setLanguageFailureHandler([](const std::string& message) {
         platform::showMessage(nullptr, platform::fromFileSystem(message));
         // Settings are stored the moment they change; nothing is left to save. The file is

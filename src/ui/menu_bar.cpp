@@ -62,8 +62,8 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"EDIT_RAINBOW", Target::MenuItem, ids::MenuRainbow},
     {"EDIT_REMOVENEEDLESSCODES", Target::MenuItem, ids::MenuRemoveNeedlessCodes},
     {"EDIT_SERVERVERSION", Target::MenuItem, ids::MenuServerVersion},
-    {"EDIT_UNDO", Target::ToolTip, ids::ToolUndo},
-    {"EDIT_REDO", Target::ToolTip, ids::ToolRedo},
+    {"EDIT_UNDO", Target::ToolTip, ids::MenuUndo},
+    {"EDIT_REDO", Target::ToolTip, ids::MenuRedo},
     {"OPTIONS", Target::MenuTitle, 2},
     {"OPTIONS_STRIPE", Target::MenuItem, ids::MenuStripe},
     {"OPTIONS_TEXTCURSOR", Target::MenuItem, ids::MenuTextCursor},
@@ -88,6 +88,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"STATIC_SPECIALCHARS", Target::SpecialCharsGroup, 0},
 };
 
+// A button carries the id of the menu item it stands for.
 struct ToolButton {
     int id;
     const char* tooltip;
@@ -96,18 +97,18 @@ struct ToolButton {
 
 // Left to right; id 0 stands for a separator.
 constexpr ToolButton kToolButtons[] = {
-    {ids::ToolNew, "New Glimtag", 0},
-    {ids::ToolOpen, "Open Glimtag...", 1},
-    {ids::ToolMerge, "Merge Glimtag with q3Config...", 2},
-    {ids::ToolSaveAsUser, "Save Glimtag as UserName...", 3},
-    {ids::ToolSaveAsHost, "Save Glimtag as HostName...", 4},
+    {ids::MenuNew, "New Glimtag", 0},
+    {ids::MenuOpen, "Open Glimtag...", 1},
+    {ids::MenuMerge, "Merge Glimtag with q3Config...", 2},
+    {ids::MenuSaveAsUser, "Save Glimtag as UserName...", 3},
+    {ids::MenuSaveAsHost, "Save Glimtag as HostName...", 4},
     {0, nullptr, 0},
-    {ids::ToolUndo, "Undo", 7},
-    {ids::ToolRedo, "Redo", 8},
+    {ids::MenuUndo, "Undo", 7},
+    {ids::MenuRedo, "Redo", 8},
     {0, nullptr, 0},
-    {ids::ToolCheckString, "Check String", 5},
+    {ids::MenuCheckString, "Check String", 5},
     {0, nullptr, 0},
-    {ids::ToolExit, "Exit", 6},
+    {ids::MenuExit, "Exit", 6},
 };
 
 // A menu text keeps the keys its built-in text names after a tab.

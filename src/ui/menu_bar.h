@@ -15,7 +15,7 @@ namespace glimtags {
 
 class LanguageTable;
 
-// The File, Options and Help menus with their fixed ids and built-in texts.
+// The File, Edit, Options and Help menus with their ids and built-in texts.
 wxMenuBar* createMenuBar();
 
 // Replaces every menu text and the window's two labels from the language file, in

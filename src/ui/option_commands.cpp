@@ -48,7 +48,6 @@ OptionCommands::OptionCommands(EditorWindow& window)
                              ids::MenuCheckGameRules, ids::MenuUseGameFont})
         window_.Bind(wxEVT_MENU, &OptionCommands::OnToggle, this, toggle);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::MenuCheckString);
-    window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::ToolCheckString);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnGamePath, this, ids::MenuGamePath);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnSetLanguage, this, ids::MenuLanguage);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnSetBackground, this, ids::MenuSetBackground);

@@ -62,7 +62,7 @@ TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
     pressKey('Y', wxMOD_CONTROL);
     pressKey('Z', wxMOD_CONTROL | wxMOD_SHIFT);
     EXPECT_EQ(boxBytes(), "ab cd");
-    command(ids::ToolRedo);
+    command(ids::MenuRedo);
     EXPECT_EQ(boxBytes(), "ab ^1cd");
 }
 
@@ -143,15 +143,12 @@ TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
 
 TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
 {
-    setName("ab", 0, 0);
-    command(ids::MenuRainbow);
-    EXPECT_EQ(boxBytes(), "^1a^3b") << "the whole name when nothing is selected";
     setName("^7abc de", 2, 4);
     command(ids::MenuRainbow);
     EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
     pressKey(WXK_END);
     command(ids::MenuRemoveCodes);
-    EXPECT_EQ(boxBytes(), "abc de") << "the whole name when nothing is selected";
+    EXPECT_EQ(boxBytes(), "abc de");
     pressKey('Z', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
     setName(std::string(120, 'x'), 0, 0);
@@ -165,10 +162,6 @@ TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
 {
     setName(std::string(35, 'a') + "^1", 0, 0);
     EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("35 of 35 characters \xc2\xb7 37 bytes \xc2\xb7 in Quake III: over 16"));
-    setName(std::string(36, 'a'), 0, 0);
-    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("36 of 35 characters \xc2\xb7 36 bytes \xc2\xb7 in Quake III: over 16"));
-    setName("^ab", 0, 0);
-    EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("3 of 35 characters \xc2\xb7 3 bytes"));
 }
 
 TEST_F(EditCommandsTest, RemoveNeedlessCodesIsOneStepThatSaysWhatItSavedOrBeeps)

@@ -84,11 +84,7 @@ TEST_F(FileCommandsTest, SaveWritesTheScriptChosenInTheGameFolder)
     const Case cases[] = {
         {ids::MenuSaveAsUser, "Fred", "Fred.name", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
          "seta name \"Player^7\""},
-        {ids::ToolSaveAsUser, "Fred.txt", "Fred.txt", "NaMe Script File (*.name)|*.name;*.name;*.NAME",
-         "seta name \"Player^7\""},
         {ids::MenuSaveAsHost, "Srv", "Srv.host", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
-         "seta sv_hostname \"Player^7\""},
-        {ids::ToolSaveAsHost, "Srv.txt", "Srv.txt", "NaMe Script File (*.Host)|*.Host;*.host;*.HOST",
          "seta sv_hostname \"Player^7\""},
     };
     setName("Player", 0, 0);
@@ -111,10 +107,6 @@ TEST_F(FileCommandsTest, SaveRefusesWhatTheGameCannotTake)
     GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, "The name is too long!\nA name may hold at most 35 characters.");
 
-    setName("a\"b", 0, 0);
-    GT_TEST_DIALOG(command(ids::ToolSaveAsHost), ExpectMessage(wxID_OK, &message));
-    EXPECT_TRUE(message.StartsWith("This name holds a double quote")) << message;
-
     setName("Player", 0, 0);
     fs::create_directory(inGame("Fred.name"));
     GT_TEST_DIALOG(command(ids::MenuSaveAsUser), ExpectFileDialog(inGame("Fred")), ExpectMessage(wxID_OK, &message));
@@ -127,7 +119,7 @@ TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
     std::ofstream(inGame("X.HOST")) << "seta sv_hostname \"^1Host^7\"";
     std::ofstream(inGame("X.txt")) << "seta name \"Other\"";
     FileDialogSeen seen;
-    GT_TEST_DIALOG(command(ids::ToolOpen), ExpectFileDialog(inGame("X.HOST"), &seen));
+    GT_TEST_DIALOG(command(ids::MenuOpen), ExpectFileDialog(inGame("X.HOST"), &seen));
     EXPECT_EQ(boxBytes(), "^1Host") << "the ending the save added is left out";
     EXPECT_EQ(caret(), 0);
     EXPECT_EQ(seen.directory, gameFolder());
@@ -152,16 +144,16 @@ TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
 
 TEST_F(FileCommandsTest, NewAndExitAskOnlyForANonEmptyNameAndExitStoresNothing)
 {
-    GT_EXPECT_NO_DIALOG(command(ids::ToolNew));
+    GT_EXPECT_NO_DIALOG(command(ids::MenuNew));
     setName("abc", 0, 0);
     GT_TEST_DIALOG(command(ids::MenuNew), ExpectMessage(wxID_NO));
     EXPECT_EQ(boxBytes(), "abc");
-    GT_TEST_DIALOG(command(ids::ToolNew), ExpectMessage(wxID_YES));
+    GT_TEST_DIALOG(command(ids::MenuNew), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "");
 
     setName("abc", 0, 0);
     wxString question;
-    GT_TEST_DIALOG(command(ids::ToolExit), ExpectMessage(wxID_NO, &question));
+    GT_TEST_DIALOG(command(ids::MenuExit), ExpectMessage(wxID_NO, &question));
     EXPECT_EQ(question, "The current name has not been saved and will be lost.\nDo you want to quit anyway?");
     GT_TEST_DIALOG(window->Close(), ExpectMessage(wxID_NO));
     EXPECT_FALSE(editorEnded()) << "the window manager's close asks the same";
@@ -180,7 +172,7 @@ TEST_F(FileCommandsTest, MergeReplacesTheNameLineAfterABackup)
     window->settings().Language = keyNamedLanguageFile();
     setName("Player", 0, 0);
     wxString texts;
-    GT_TEST_DIALOG(command(ids::ToolMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_OK, &texts));
+    GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_OK, &texts));
     EXPECT_EQ(texts, "MERGEASDLG_CAPTION MERGEASDLG_STATIC MERGEASDLG_RADIO1 MERGEASDLG_RADIO2 MERGEASDLG_BUTTONOK "
                      "MERGEASDLG_BUTTONCANCEL");
     EXPECT_EQ(configuration(), "seta sensitivity \"5\"\r\nseta name \"Player^7\"\nseta sv_hostname \"Old\"\n");

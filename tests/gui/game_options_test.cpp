@@ -52,7 +52,7 @@ TEST_F(GameOptionsTest, TheServersNameAndTheGamesRulesFollowTheirOptions)
     GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
     command(ids::MenuCheckGameRules);
     wxString cut;
-    GT_TEST_DIALOG(command(ids::ToolCheckString), ExpectMessage(wxID_OK, &cut));
+    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_OK, &cut));
     EXPECT_TRUE(cut.StartsWith("A server keeps only the first 35 bytes")) << cut;
     EXPECT_EQ(window->nameBox().selectionStart(), 35);
     EXPECT_EQ(window->nameBox().selectionEnd(), 38);

@@ -1,5 +1,4 @@
 #include "gui/gui_harness.h"
-#include "platform/menu_ids.h"
 #include "support/temp_dir.h"
 
 #include <wx/app.h>
@@ -100,7 +99,6 @@ public:
     bool OnInit() override
     {
         wxInitAllImageHandlers();
-        glimtags::platform::allowFixedMenuIds();
         CallAfter([this] {
             result_ = RUN_ALL_TESTS();
             ExitMainLoop();

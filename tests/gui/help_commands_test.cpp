@@ -48,7 +48,7 @@ TEST(HelpCommands, HelpContentsOpensTheFileOfTheWorkingDirectoryWhateverTheViewe
     std::vector<std::string> opened;
     glimtags::platform::setDocumentOpenerForTesting([&opened](const std::string& target) {
         opened.push_back(target);
-        return glimtags::platform::kOpenNoApplication;
+        return glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
     });
     GT_EXPECT_NO_DIALOG(glimtags::runHelpContents(nullptr, ""));
     glimtags::platform::setDocumentOpenerForTesting(nullptr);

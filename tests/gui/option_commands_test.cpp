@@ -47,20 +47,18 @@ TEST_F(OptionCommandsTest, TogglesFlipTheirMarkStoreAtOnceAndRepaint)
     }
 }
 
-TEST_F(OptionCommandsTest, CheckStringRunsFromMenuToolbarAndEveryChange)
+TEST_F(OptionCommandsTest, CheckStringRunsFromTheMenuAndEveryChange)
 {
     storeUsualSettings();
     startEditor();
     GT_TEST_DIALOG(setName(std::string("x\x05") + "y", 0, 0), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "xy") << "AutoCheck asks after a change";
     command(ids::MenuAutoCheck);
-    for (const int id : {ids::MenuCheckString, ids::ToolCheckString}) {
-        GT_EXPECT_NO_DIALOG(setName(std::string("a\x05") + "b", 0, 0));
-        wxString question;
-        GT_TEST_DIALOG(command(id), ExpectMessage(wxID_YES, &question));
-        EXPECT_EQ(boxBytes(), "ab") << id;
-        EXPECT_EQ(question, "This character is not allowed in a name.\nDo you want to delete it?");
-    }
+    GT_EXPECT_NO_DIALOG(setName(std::string("a\x05") + "b", 0, 0));
+    wxString question;
+    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES, &question));
+    EXPECT_EQ(boxBytes(), "ab");
+    EXPECT_EQ(question, "This character is not allowed in a name.\nDo you want to delete it?");
     // Turning AutoCheck on asks nothing until the next change.
     setName(std::string("a\x05") + "b", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuAutoCheck));

@@ -68,7 +68,7 @@ protected:
         setenv("no_proxy", "127.0.0.1", 1);
         glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
             launched.push_back(target);
-            return glimtags::platform::kOpenStarted;
+            return glimtags::Outcome();
         });
     }
     ~UpdateDialogTest() override

@@ -25,13 +25,10 @@ protected:
     // The error code of a request that is expected to fail.
     static int failureOf(HttpClient& client, const std::string& address)
     {
-        try {
-            client.get(address);
-        } catch (const glimtags::platform::HttpError& error) {
-            return error.code();
-        }
-        ADD_FAILURE() << "the request to " << address << " did not fail";
-        return CURLE_OK;
+        const glimtags::OutcomeOf<std::string> response = client.get(address);
+        if (response)
+            ADD_FAILURE() << "the request to " << address << " did not fail";
+        return response.code;
     }
 
     HttpClient client{"probe/2.5 (test)", HttpTimeouts{}};
@@ -41,7 +38,7 @@ TEST_F(HttpClientTest, GetsFromTheOriginWithTheGivenAgent)
 {
     const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"1\""));
     ASSERT_TRUE(client.isOpen());
-    EXPECT_EQ(client.get(server.address("/quorvant/GTUpdate.nfo")), "HighVersion \"1\"");
+    EXPECT_EQ(client.get(server.address("/quorvant/GTUpdate.nfo")).value, "HighVersion \"1\"");
     ASSERT_EQ(server.requests().size(), 1u);
     const std::string request = server.requests()[0];
     EXPECT_TRUE(request.starts_with("GET /quorvant/GTUpdate.nfo HTTP/1.1\r\n")) << request;
@@ -61,7 +58,7 @@ TEST_F(HttpClientTest, BodyWhateverTheStatusUpToTheBound)
     };
     for (const auto& c : cases) {
         const HttpTestServer server(HttpTestServer::response(c.status, c.body));
-        EXPECT_EQ(client.get(server.address("/file")), c.kept) << c.status << ' ' << c.body.size();
+        EXPECT_EQ(client.get(server.address("/file")).value, c.kept) << c.status << ' ' << c.body.size();
     }
 }
 

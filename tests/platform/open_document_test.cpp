@@ -22,6 +22,9 @@ namespace {
 
 // The desktop's handler tables are read once per process, so each desktop is tried in
 // a child process of its own; the child's exit status is the open result.
+// The exit status of a child whose open succeeded; a failure exits with its code.
+constexpr int kStarted = 100;
+
 int openInDesktop(const TempDir& desktop, const std::string& target)
 {
     const pid_t child = ::fork();
@@ -30,7 +33,8 @@ int openInDesktop(const TempDir& desktop, const std::string& target)
             ::setenv(variable, (desktop.path() / variable).c_str(), 1);
         ::setenv("XDG_DATA_DIRS", desktop.file("none").c_str(), 1);
         ::setenv("XDG_CONFIG_DIRS", desktop.file("none").c_str(), 1);
-        ::_exit(platform::openDocument(target));
+        const glimtags::Outcome opened = platform::openDocument(target);
+        ::_exit(opened ? kStarted : opened.code);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -59,7 +63,7 @@ TEST(OpenDocument, TheDesktopsHandlerIsStartedWithTheAddress)
                       " %u\nMimeType=x-scheme-handler/http;\n");
     desktop.write("XDG_CONFIG_HOME/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=opener.desktop\n");
 
-    EXPECT_EQ(openInDesktop(desktop, "http://glimtags.example/page"), platform::kOpenStarted);
+    EXPECT_EQ(openInDesktop(desktop, "http://glimtags.example/page"), kStarted);
     for (int wait = 0; wait < 200 && !std::filesystem::exists(opened); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(glimtags::readRegularFile(opened), "http://glimtags.example/page\n");

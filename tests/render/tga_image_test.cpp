@@ -96,8 +96,9 @@ TEST(TgaImage, RefusesWhatItCannotShowAndKeepsNoPixels)
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         TgaImage image = loaded();
-        EXPECT_FALSE(image.decode(cases[i].file)) << "case " << i;
-        EXPECT_EQ(image.errorCode, cases[i].error) << "case " << i;
+        const glimtags::Outcome decoded = image.decode(cases[i].file);
+        EXPECT_FALSE(decoded) << "case " << i;
+        EXPECT_EQ(decoded.code, static_cast<int>(cases[i].error)) << "case " << i;
         EXPECT_TRUE(image.pixels.empty()) << "case " << i;
     }
     TgaImage largest;
@@ -115,7 +116,8 @@ TEST(TgaImage, LoadsOnlyRegularFiles)
     ASSERT_EQ(::mkfifo(dir.file("pipe.tga").c_str(), 0600), 0);
     for (const std::string& path : {dir.path().string(), dir.file("pipe.tga")}) {
         image = loaded();
-        EXPECT_FALSE(image.load(path) || image.errorCode != TgaError::OpenFailed || !image.pixels.empty()) << path;
+        const glimtags::Outcome loaded = image.load(path);
+        EXPECT_FALSE(loaded || loaded.code != static_cast<int>(TgaError::OpenFailed) || !image.pixels.empty()) << path;
     }
 }
 

@@ -19,15 +19,16 @@ namespace {
 TEST(FolderPath, SyntaxOfAbsolutePaths)
 {
     for (const char* valid : {"/", "/games", "/home/p/.q3a/baseq3", "/a b/c.d", "/\x01x/\xE9t\xE9", "/. q3"})
-        EXPECT_EQ(ProcessFolderPath(valid, true), glimtags::kFolderPathAccepted) << valid;
+        EXPECT_EQ(ProcessFolderPath(valid, true).code, glimtags::kFolderPathAccepted) << valid;
     for (const char* invalid : {"", "games", "./games", "/games/", "//", "/games//q3", "/games/../q3", "/games/.",
                                 "/q3.", "/ q3", "/q3 ", "/\tq3", "/q3\t", "/ .q3", "C:\\games"})
-        EXPECT_EQ(ProcessFolderPath(invalid, true), glimtags::kFolderPathInvalid) << '[' << invalid << ']';
+        EXPECT_EQ(ProcessFolderPath(invalid, true).code, glimtags::kFolderPathInvalid) << '[' << invalid << ']';
     for (const char reserved : std::string("\"*:<>?\\|"))
-        EXPECT_EQ(ProcessFolderPath("/q" + std::string(1, reserved), true), glimtags::kFolderPathInvalid) << reserved;
+        EXPECT_EQ(ProcessFolderPath("/q" + std::string(1, reserved), true).code, glimtags::kFolderPathInvalid)
+            << reserved;
     const std::string longest = "/" + std::string(200, 'a') + "/" + std::string(57, 'b');
-    EXPECT_EQ(ProcessFolderPath(longest, true), glimtags::kFolderPathAccepted);
-    EXPECT_EQ(ProcessFolderPath(longest + "c", true), glimtags::kFolderPathInvalid);
+    EXPECT_EQ(ProcessFolderPath(longest, true).code, glimtags::kFolderPathAccepted);
+    EXPECT_EQ(ProcessFolderPath(longest + "c", true).code, glimtags::kFolderPathInvalid);
 }
 
 // Records each message as "?question" or "!error".
@@ -62,7 +63,7 @@ TEST(FolderPath, ConfirmAsksBeforeCreatingAndExplainsEveryRefusal)
     for (const auto& c : cases) {
         RecordingHost host;
         host.answer = c.answer;
-        EXPECT_EQ(glimtags::ConfirmFolderPath(c.path, host, glimtags::LanguageTable(lan)), c.result) << c.path;
+        EXPECT_EQ(glimtags::ConfirmFolderPath(c.path, host, glimtags::LanguageTable(lan)).code, c.result) << c.path;
         EXPECT_EQ(host.messages, c.messages) << c.path;
         EXPECT_EQ(fs::exists(missing), c.result == glimtags::kFolderPathAccepted && c.path == missing) << c.path;
     }

@@ -48,6 +48,11 @@ TEST(NameScript, LimitsOfWhatIsWritten)
     for (const auto& [name, fits] : {std::pair{a33 + "aa", true}, {a33 + "aaa", false}, {a33 + "^b", true},
                                      {a33 + "a^b", false}, {a33 + "aa^1^2", true}})
         EXPECT_EQ(glimtags::fitsSaveLimit(NameText(name)), fits) << name;
+    // Length is judged first.
+    for (const auto& [name, refusal] : {std::pair{a33 + "aa", std::optional<glimtags::NameRefusal>()},
+                                        {a33 + "a\"", glimtags::NameRefusal::HoldsQuote},
+                                        {std::string(36, '"'), glimtags::NameRefusal::TooLong}})
+        EXPECT_EQ(glimtags::scriptLineRefusal(NameText(name)), refusal) << name;
 }
 
 TEST(NameScript, ChosenFileGetsTheTypesExtensionOnlyWithoutOne)

@@ -51,9 +51,10 @@ DrawnPreview drawPreview(const PreviewOptions& options)
             drawn.warning = "no usable game font (" + (game.reason.empty() ? game.source : game.reason) + "); " +
                 options.font + " instead";
     }
-    if (font.pixels.empty() && !font.load(options.font))
-        drawn.warning = "font " + options.font + " did not load (error " +
-            std::to_string(static_cast<int>(font.errorCode)) + "); glyphs show as squares";
+    if (font.pixels.empty())
+        if (const Outcome loaded = font.load(options.font); !loaded)
+            drawn.warning = "font " + options.font + " did not load (error " + std::to_string(loaded.code) +
+                "); glyphs show as squares";
     TgaImage background;
     if (!background.load(options.background)) {
         drawn.error = "cannot load the background picture " + options.background;
