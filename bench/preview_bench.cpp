@@ -38,7 +38,6 @@ void paintSequence(benchmark::State& state)
         return;
     }
     glimtags::PreviewView view;
-    view.startScene(kPreviewWidth, kPreviewHeight);
     view.setFont(font);
     view.setBackground(background);
     view.setLabels(glimtags::previewLabels(glimtags::LanguageTable(kResources + "/English.lan")));
@@ -61,13 +60,13 @@ void drawLongText(benchmark::State& state)
     sheet.load(kResources + "/Font.TGA");
     glimtags::BitmapFont font;
     font.createFont(sheet);
-    glViewport(0, 0, kPreviewWidth, kPreviewHeight);
     // Lines of 47 glyphs, so that no byte is left out at the right edge.
     std::string text;
     while (text.size() < 1023)
         text += text.size() % 48 == 47 ? '\n' : static_cast<char>('!' + text.size() % 90);
     for (auto _ : state) {
-        font.drawText(0, kPreviewHeight - 12, "%s", text.c_str());
+        const glimtags::GlFrame frame(kPreviewWidth, kPreviewHeight);
+        font.drawLabel(frame, 0, kPreviewHeight - 12, text);
         glFinish();
     }
 }
