@@ -83,12 +83,7 @@ bool PreviewView::setFont(const TgaImage& sheet)
 
 bool PreviewView::setBackground(const TgaImage& picture)
 {
-    if (backgroundTexture_ != 0)
-        glDeleteTextures(1, &backgroundTexture_);
-    glGenTextures(1, &backgroundTexture_);
-    picture.upload(backgroundTexture_);
-    backgroundShown_ = !picture.pixels.empty();
-    return backgroundShown_;
+    return backdrop_.setPicture(picture);
 }
 
 void PreviewView::setLabels(PreviewLabels labels)
@@ -109,25 +104,7 @@ void PreviewView::renderFrame(const GlFrame& frame, const NameText& name, bool n
     glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    // Without a picture the clear colour shows; an empty texture would draw a white sheet
-    // that hides the white text.
-    if (backgroundShown_) {
-        // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
-        glEnable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
-        glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
-        glColor3f(1.0f, 1.0f, 1.0f);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0.0f, 0.0f);
-        glVertex2i(0, 0);
-        glTexCoord2f(0.0f, -1.0f);
-        glVertex2i(0, height);
-        glTexCoord2f(1.0f, -1.0f);
-        glVertex2i(width, height);
-        glTexCoord2f(1.0f, 0.0f);
-        glVertex2i(width, 0);
-        glEnd();
-    }
+    backdrop_.draw(frame);
 
     if (nameLonger) {
         drawTranslucentBox(kBandColour, integerPart(halfWidth - 176), integerPart(half + 1), integerPart(halfWidth + 176),

@@ -2,6 +2,7 @@
 
 #include "core/name_text.h"
 #include "core/preview_labels.h"
+#include "render/backdrop.h"
 #include "render/bitmap_font.h"
 #include "render/gl_frame.h"
 #include "render/tga_image.h"
@@ -43,8 +44,7 @@ private:
     void drawCharacterLine(const GlFrame& frame, int penY, const std::string& label, const NameText& name, int at);
     void drawName(const GlFrame& frame, int penY, const NameText& name);
 
-    GLuint backgroundTexture_ = 0;
-    bool backgroundShown_ = false;
+    Backdrop backdrop_;
     BitmapFont font_;
     PreviewLabels labels_;
 };

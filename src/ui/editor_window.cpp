@@ -16,6 +16,7 @@
 #include "ui/edit_commands.h"
 #include "ui/file_commands.h"
 #include "ui/font_sheets.h"
+#include "ui/lazy_status_bar.h"
 #include "ui/menu_bar.h"
 #include "ui/name_box.h"
 #include "ui/name_check.h"
@@ -47,7 +48,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     menuBar_ = createMenuBar();
     SetMenuBar(menuBar_);
     createToolBar(*this);
-    CreateStatusBar(2);
+    SetStatusBar(new LazyStatusBar(this, 2));
     // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
 

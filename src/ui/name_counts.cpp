@@ -17,15 +17,23 @@ NameCounts::NameCounts(const LanguageTable& texts)
 {
 }
 
-void NameCounts::show(wxFrame& frame, const NameText& name) const
+void NameCounts::show(wxFrame& frame, const NameText& name)
 {
     std::string counts = formatMessage(counts_, {limitLength(name), kSaveLimit, name.length()});
     if (exceedsInGameLimit(name))
         counts += formatMessage(overInGameLimit_, {kInGameLimit});
+    if (counts == shown_)
+        return;
+    shown_ = counts;
     const wxString text = platform::fromLatin1(counts);
     wxStatusBar* bar = frame.GetStatusBar();
-    const int widths[] = {-1, bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16};
-    frame.SetStatusWidths(2, widths);
+    // Resizing the fields lays out and repaints the whole bar: only when the room changes.
+    const int width = bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16;
+    if (width != fieldWidth_) {
+        fieldWidth_ = width;
+        const int widths[] = {-1, width};
+        frame.SetStatusWidths(2, widths);
+    }
     frame.SetStatusText(text, 1);
 }
 

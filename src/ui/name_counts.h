@@ -15,11 +15,14 @@ class NameText;
 class NameCounts {
 public:
     explicit NameCounts(const LanguageTable& texts);
-    void show(wxFrame& frame, const NameText& name) const;
+    void show(wxFrame& frame, const NameText& name);
 
 private:
     std::string counts_;
     std::string overInGameLimit_;
+    // What the bar shows, so that a key that leaves it as it is costs nothing.
+    std::string shown_;
+    int fieldWidth_ = 0;
 };
 
 } // namespace glimtags
