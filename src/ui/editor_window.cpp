@@ -183,11 +183,19 @@ void EditorWindow::onNameChanged(bool undone)
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
     // Undoing a deletion of the check would only bring its question back.
-    if (!undone && settings_.isOn(Toggle::AutoChecking)) {
-        NameCheck check(*this);
-        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut});
-    }
+    if (!undone && settings_.isOn(Toggle::AutoChecking))
+        checkName(newlyCut);
     requestRepaint();
+}
+
+void EditorWindow::checkName(bool tellCut)
+{
+    if (checking_)
+        return;
+    checking_ = true;
+    NameCheck check(*this);
+    checkString(check, {settings_.isOn(Toggle::CheckGameRules), tellCut});
+    checking_ = false;
 }
 
 } // namespace glimtags
