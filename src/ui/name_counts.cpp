@@ -26,12 +26,13 @@ void NameCounts::show(wxFrame& frame, const NameText& name)
         return;
     shown_ = counts;
     const wxString text = platform::fromLatin1(counts);
-    wxStatusBar* bar = frame.GetStatusBar();
-    // Resizing the fields lays out and repaints the whole bar: only when the room changes.
-    const int width = bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16;
-    if (width != fieldWidth_) {
-        fieldWidth_ = width;
-        const int widths[] = {-1, width};
+    // Measuring the text costs more than the rest of a key, and resizing the fields lays
+    // out and repaints the whole bar: both only when the text's length changes. The
+    // margin takes up the small differences between digits of the same count.
+    if (text.length() != measuredLength_) {
+        measuredLength_ = text.length();
+        wxStatusBar* bar = frame.GetStatusBar();
+        const int widths[] = {-1, bar->GetTextExtent(text).x + bar->GetBorderX() * 2 + 16};
         frame.SetStatusWidths(2, widths);
     }
     frame.SetStatusText(text, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class wxFrame;
@@ -22,7 +23,7 @@ private:
     std::string overInGameLimit_;
     // What the bar shows, so that a key that leaves it as it is costs nothing.
     std::string shown_;
-    int fieldWidth_ = 0;
+    std::size_t measuredLength_ = 0;
 };
 
 } // namespace glimtags
