@@ -9,7 +9,7 @@
 namespace glimtags {
 namespace {
 
-// Labels and notices are drawn from buffers of this many bytes at most.
+// Labels, and the lines of the character information, are cut to this many bytes.
 constexpr std::size_t kLongestText = 255;
 constexpr int kNameGlyphSize = 16;
 constexpr int kNamePenX = 10;
