@@ -4,6 +4,9 @@
 #include "core/name_characters.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace glimtags {
 namespace {
@@ -13,21 +16,47 @@ enum class PassResult { Finished, CheckEnded };
 // A double quote would end the saved value early; it is offered like a high byte.
 bool isHighCharacterOrQuote(unsigned char byte) { return byte >= 127 || byte == kQuote; }
 
-NameText withoutRange(const NameText& name, int start, int count)
-{
-    std::string bytes = name.bytes();
-    bytes.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(count));
-    return NameText(bytes);
-}
+// The findings the user declined: each stays declined for the rest of the check. Every
+// pass asks from left to right, so a deletion comes after the findings declined before
+// it and their places hold.
+class Declined {
+public:
+    bool contains(int start, int end, std::string_view question) const
+    {
+        return std::find(findings_.begin(), findings_.end(), Finding{start, end, question}) != findings_.end();
+    }
+    void add(int start, int end, std::string_view question) { findings_.push_back({start, end, question}); }
 
-bool offerFinding(CheckHost& host, int start, int end, std::string_view question)
+private:
+    struct Finding {
+        int start;
+        int end;
+        std::string_view question;
+        bool operator==(const Finding&) const = default;
+    };
+    std::vector<Finding> findings_;
+};
+
+// One question and what its answer does: Yes deletes the bytes; No is kept, so that the
+// same finding is not asked about again in this check.
+bool offerFinding(CheckHost& host, Declined& declined, const NameText& name, int start, int end,
+    std::string_view question)
 {
+    if (declined.contains(start, end, question))
+        return false;
     host.selectRange(start, end);
     host.requestRepaint();
-    return host.askYesNo(question);
+    if (!host.askYesNo(question)) {
+        declined.add(start, end, question);
+        return false;
+    }
+    std::string bytes = name.bytes();
+    bytes.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+    host.replaceName(NameText(bytes));
+    return true;
 }
 
-PassResult characterPass(CheckHost& host)
+PassResult characterPass(CheckHost& host, Declined& declined)
 {
     for (int i = 0; i < host.currentName().length();) {
         const NameText name = host.currentName();
@@ -37,8 +66,7 @@ PassResult characterPass(CheckHost& host)
             ++i;
             continue;
         }
-        if (offerFinding(host, i, i + 1, "MESSAGE_INVALIDCHAR")) {
-            host.replaceName(withoutRange(name, i, 1));
+        if (offerFinding(host, declined, name, i, i + 1, "MESSAGE_INVALIDCHAR")) {
             i = 0;
         } else if (control) {
             return PassResult::CheckEnded;
@@ -49,7 +77,7 @@ PassResult characterPass(CheckHost& host)
     return PassResult::Finished;
 }
 
-void colourPass(CheckHost& host)
+void colourPass(CheckHost& host, Declined& declined)
 {
     for (int i = 0; i < host.currentName().length();) {
         const NameText name = host.currentName();
@@ -57,8 +85,7 @@ void colourPass(CheckHost& host)
             ++i;
             continue;
         }
-        if (offerFinding(host, i, i + 2, "MESSAGE_CONSECUTIVECOLORS")) {
-            host.replaceName(withoutRange(name, i, 2));
+        if (offerFinding(host, declined, name, i, i + 2, "MESSAGE_CONSECUTIVECOLORS")) {
             i = 0;
         } else {
             ++i;
@@ -83,7 +110,7 @@ const char* gameQuestion(const GameChange& change, const NameText& name, Game ga
     }
 }
 
-void gamePass(CheckHost& host, Game game)
+void gamePass(CheckHost& host, Declined& declined, Game game)
 {
     // Changes that start before this position were declined.
     for (int from = 0;;) {
@@ -94,12 +121,9 @@ void gamePass(CheckHost& host, Game game)
         });
         if (finding == changes.end())
             return;
-        if (offerFinding(host, finding->start, finding->end, gameQuestion(*finding, name, game))) {
-            host.replaceName(withoutRange(name, finding->start, finding->end - finding->start));
-            from = 0;
-        } else {
-            from = finding->start + 1;
-        }
+        from = offerFinding(host, declined, name, finding->start, finding->end, gameQuestion(*finding, name, game))
+            ? 0
+            : finding->start + 1;
     }
 }
 
@@ -117,14 +141,12 @@ void tellCut(CheckHost& host, Game game)
 
 void checkString(CheckHost& host, GameRuleCheck gameRules)
 {
-    // A finding declined in the first round is offered once more in the second.
-    for (int round = 0; round < 2; ++round) {
-        if (characterPass(host) == PassResult::CheckEnded)
-            return;
-        colourPass(host);
-    }
+    Declined declined;
+    if (characterPass(host, declined) == PassResult::CheckEnded)
+        return;
+    colourPass(host, declined);
     if (gameRules.enabled)
-        gamePass(host, gameRules.game);
+        gamePass(host, declined, gameRules.game);
     if (gameRules.enabled && gameRules.tellCut)
         tellCut(host, gameRules.game);
 }

@@ -20,8 +20,8 @@ public:
     virtual bool askYesNo(std::string_view languageKey) = 0;
     // Show the message stored under the language key, with an OK button.
     virtual void tell(std::string_view languageKey) = 0;
-    // Put a new text into the name box. This is a change of the name like any other,
-    // so with AutoCheck on it runs a nested check before returning.
+    // Put a new text into the name box: a change of the name like any other, except
+    // that no second check starts while this one runs.
     virtual void replaceName(const NameText& name) = 0;
 };
 
@@ -38,7 +38,8 @@ struct GameRuleCheck {
 };
 
 // Offers, one finding at a time, to delete bytes a game name must not hold
-// and colour codes that follow each other with nothing between them.
+// and colour codes that follow each other with nothing between them. A finding
+// declined is not offered again in the same check.
 void checkString(CheckHost& host, GameRuleCheck gameRules = {});
 
 } // namespace glimtags

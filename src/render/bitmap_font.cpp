@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 namespace glimtags {
@@ -39,22 +37,6 @@ const char* parseIntegers(const char* text, int count, int* values)
         values[n] = static_cast<int>(negative ? -value : value);
     }
     return text;
-}
-
-bool switchOn(GLenum capability)
-{
-    const bool wasOn = glIsEnabled(capability);
-    if (!wasOn)
-        glEnable(capability);
-    return wasOn;
-}
-
-bool switchOff(GLenum capability)
-{
-    const bool wasOn = glIsEnabled(capability);
-    if (wasOn)
-        glDisable(capability);
-    return wasOn;
 }
 
 } // namespace
@@ -91,133 +73,85 @@ void BitmapFont::resetStyle()
     bold = defaults.bold;
 }
 
-void BitmapFont::drawText(int x, int y, const char* format, ...)
+void BitmapFont::drawLabel(const GlFrame& frame, int x, int y, std::string_view text, std::string_view glyphs)
 {
-    va_list arguments;
-    va_start(arguments, format);
-    if (std::vsnprintf(formatted_.data(), formatted_.size(), format, arguments) < 0)
-        formatted_[0] = '\0';
-    va_end(arguments);
-
-    std::array<GLint, 4> viewport{};
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    enterStateBracket();
-
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, viewport[2], 0, viewport[3], -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-
-    glBindTexture(GL_TEXTURE_2D, texture);
-    drawLine(formatted_.data(), x, y, viewport);
-
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-
-    leaveStateBracket();
-    resetStyle();
-}
-
-void BitmapFont::enterStateBracket()
-{
-    glGetIntegerv(GL_POLYGON_MODE, saved_.polygonModes.data());
-    if (saved_.polygonModes[0] != GL_FILL)
-        glPolygonMode(GL_FRONT, GL_FILL);
-    if (saved_.polygonModes[1] != GL_FILL)
-        glPolygonMode(GL_BACK, GL_FILL);
-    saved_.texturing = switchOn(GL_TEXTURE_2D);
-    saved_.depthTest = switchOff(GL_DEPTH_TEST);
-    saved_.lighting = switchOff(GL_LIGHTING);
-    saved_.scissorTest = switchOn(GL_SCISSOR_TEST);
-    glGetIntegerv(GL_MATRIX_MODE, &saved_.matrixMode);
-    saved_.blending = glIsEnabled(GL_BLEND);
-    glGetIntegerv(GL_BLEND_SRC, &saved_.blendSource);
-    glGetIntegerv(GL_BLEND_DST, &saved_.blendDestination);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-void BitmapFont::leaveStateBracket() const
-{
-    if (saved_.polygonModes[0] != GL_FILL)
-        glPolygonMode(GL_FRONT, static_cast<GLenum>(saved_.polygonModes[0]));
-    if (saved_.polygonModes[1] != GL_FILL)
-        glPolygonMode(GL_BACK, static_cast<GLenum>(saved_.polygonModes[1]));
-    if (saved_.lighting)
-        glEnable(GL_LIGHTING);
-    if (!saved_.blending)
-        glDisable(GL_BLEND);
-    glBlendFunc(static_cast<GLenum>(saved_.blendSource), static_cast<GLenum>(saved_.blendDestination));
-    if (saved_.depthTest)
-        glEnable(GL_DEPTH_TEST);
-    if (!saved_.texturing)
-        glDisable(GL_TEXTURE_2D);
-    if (!saved_.scissorTest)
-        glDisable(GL_SCISSOR_TEST);
-    glMatrixMode(static_cast<GLenum>(saved_.matrixMode));
-}
-
-void BitmapFont::drawLine(const char* text, int x0, int y0, const std::array<GLint, 4>& viewport)
-{
-    const int rightLimit = viewport[0] + viewport[2];
     int newlines = 0;
     int tabs = 0;
-    int length = 0;
-    for (; text[length] != '\0'; ++length) {
-        newlines += text[length] == '\n';
-        tabs += text[length] == '\t';
+    for (const char byte : text) {
+        newlines += byte == '\n';
+        tabs += byte == '\t';
     }
     // The box counts every byte, escapes included, and reaches down one cell per newline.
+    const int length = static_cast<int>(text.size() + glyphs.size());
     const int tabFactor = tabs > 0 ? 4 * tabs : 1;
-    glScissor(x0, y0 - newlines * size, tabFactor * size * length, size * (newlines + 1));
+    glScissor(x, y - newlines * size, tabFactor * size * length, size * (newlines + 1));
 
-    int penX = x0;
-    int penY = y0;
-    for (int i = 0; text[i] != '\0' && penX <= rightLimit;) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        switch (byte) {
+    int penX = x;
+    int penY = y;
+    for (std::size_t i = 0; i < text.size() && penX <= frame.width();) {
+        switch (text[i]) {
         case '\t':
             penX += kTabCells * size;
             ++i;
             break;
         case '\n':
             penY -= size;
-            penX = x0;
+            penX = x;
             ++i;
             break;
         case '\\':
-            i = drawEscape(text, i, penX, penY);
+            i = addEscape(text, i, penX, penY);
             break;
         default:
-            drawGlyph(byte, penX, penY);
+            addGlyph(static_cast<unsigned char>(text[i]), penX, penY);
             penX += size;
             ++i;
             break;
         }
     }
+    for (std::size_t i = 0; i < glyphs.size() && penX <= frame.width(); ++i, penX += size)
+        addGlyph(static_cast<unsigned char>(glyphs[i]), penX, penY);
+    drawBatch(frame);
+    frame.scissorWholeFrame();
+    resetStyle();
 }
 
-int BitmapFont::drawEscape(const char* text, int i, int& penX, int penY)
+void BitmapFont::drawGlyphs(const GlFrame& frame, int x, int y, std::span<const ColouredGlyph> glyphs)
 {
-    const char letter = text[i + 1];
-    if (letter == '\0')
+    // One pixel of the shadow, right and up, falls outside the cell and is cut off.
+    const GLfloat kept = static_cast<GLfloat>(size - 1) / static_cast<GLfloat>(size);
+    for (const ColouredGlyph& glyph : glyphs) {
+        const Quad cell = cellQuad(glyph.byte, x, y);
+        if (shadow)
+            addQuad({cell.left + 1, cell.bottom + 1, cell.right, cell.top, cell.uLeft, cell.vBottom,
+                        cell.uLeft + kept * cellWidth, cell.vBottom + kept * cellHeight},
+                shadowColour, 0);
+        addQuad(cell, {glyph.colour.red, glyph.colour.green, glyph.colour.blue, 1.0f}, 0);
+        x += size;
+    }
+    drawBatch(frame);
+    resetStyle();
+}
+
+std::size_t BitmapFont::addEscape(std::string_view text, std::size_t i, int& penX, int penY)
+{
+    if (i + 1 >= text.size())
         return i + 1;
+    const char letter = text[i + 1];
+    const char sign = i + 2 < text.size() ? text[i + 2] : '\0';
     if (letter == 'c' || letter == 'a') {
         std::array<int, 4> values{0, 0, 0, 255};
         const int count = letter == 'c' ? 3 : 4;
-        if (const char* end = parseIntegers(text + i + 2, count, values.data())) {
+        // The text holds no zero byte, so its copy ends where the parser must stop.
+        const std::string rest(text.substr(i + 2));
+        if (const char* end = parseIntegers(rest.c_str(), count, values.data())) {
             for (std::size_t c = 0; c < colour.size(); ++c)
                 colour[c] = static_cast<GLfloat>(values[c]) / 255.0f;
             const char* closing = std::strchr(end, ')');
-            return static_cast<int>(closing ? closing + 1 - text : end + std::strlen(end) - text);
+            return i + 2 + static_cast<std::size_t>((closing ? closing + 1 : end + std::strlen(end)) - rest.c_str());
         }
-    } else if ((letter == 'b' || letter == 'i') && (text[i + 2] == '+' || text[i + 2] == '-')) {
-        const bool on = text[i + 2] == '+';
+    } else if ((letter == 'b' || letter == 'i') && (sign == '+' || sign == '-')) {
+        const bool on = sign == '+';
         if (letter == 'b')
             bold = on;
         else
@@ -225,34 +159,51 @@ int BitmapFont::drawEscape(const char* text, int i, int& penX, int penY)
         return i + 3;
     }
     // Unknown and malformed escapes show the backslash itself; the following bytes draw as usual.
-    drawGlyph('\\', penX, penY);
+    addGlyph('\\', penX, penY);
     penX += size;
     return i + 1;
 }
 
-void BitmapFont::drawGlyph(unsigned char byte, int x, int y) const
+void BitmapFont::addGlyph(unsigned char byte, int x, int y)
 {
     if (shadow)
-        drawGlyphQuad(byte, bold ? x + 2 : x + 1, y + 1, shadowColour);
-    drawGlyphQuad(byte, x, y, colour);
+        addQuad(cellQuad(byte, bold ? x + 2 : x + 1, y + 1), shadowColour, slant);
+    addQuad(cellQuad(byte, x, y), colour, slant);
     if (bold)
-        drawGlyphQuad(byte, x + 1, y, colour);
+        addQuad(cellQuad(byte, x + 1, y), colour, slant);
 }
 
-void BitmapFont::drawGlyphQuad(unsigned char byte, int x, int y, const std::array<GLfloat, 4>& quadColour) const
+BitmapFont::Quad BitmapFont::cellQuad(unsigned char byte, int x, int y) const
 {
     const CellCorner cell = cellTable[byte];
-    glBegin(GL_QUADS);
-    glColor4fv(quadColour.data());
-    glTexCoord2f(cell.u, cell.v);
-    glVertex2i(x, y);
-    glTexCoord2f(cell.u + cellWidth, cell.v);
-    glVertex2i(x + size, y);
-    glTexCoord2f(cell.u + cellWidth, cell.v + cellHeight);
-    glVertex2i(x + size + slant, y + size);
-    glTexCoord2f(cell.u, cell.v + cellHeight);
-    glVertex2i(x + slant, y + size);
-    glEnd();
+    return {static_cast<GLfloat>(x), static_cast<GLfloat>(y), static_cast<GLfloat>(x + size),
+        static_cast<GLfloat>(y + size), cell.u, cell.v, cell.u + cellWidth, cell.v + cellHeight};
+}
+
+void BitmapFont::addQuad(const Quad& quad, const std::array<GLfloat, 4>& quadColour, GLint quadSlant)
+{
+    const auto shift = static_cast<GLfloat>(quadSlant);
+    batch_.push_back({quad.left, quad.bottom, quad.uLeft, quad.vBottom, quadColour});
+    batch_.push_back({quad.right, quad.bottom, quad.uRight, quad.vBottom, quadColour});
+    batch_.push_back({quad.right + shift, quad.top, quad.uRight, quad.vTop, quadColour});
+    batch_.push_back({quad.left + shift, quad.top, quad.uLeft, quad.vTop, quadColour});
+}
+
+void BitmapFont::drawBatch(const GlFrame& frame)
+{
+    if (batch_.empty())
+        return;
+    // The frame's pixels run top-down.
+    for (Vertex& vertex : batch_)
+        vertex.y = static_cast<GLfloat>(frame.height()) - vertex.y;
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &batch_[0].x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &batch_[0].u);
+    glColorPointer(4, GL_FLOAT, sizeof(Vertex), batch_[0].colour.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(batch_.size()));
+    batch_.clear();
 }
 
 } // namespace glimtags

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "core/name_text.h"
+#include "render/gl_frame.h"
 #include "render/tga_image.h"
 
 #include <GL/gl.h>
 
 #include <array>
-#include <string>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace glimtags {
 
@@ -15,11 +19,17 @@ struct CellCorner {
     GLfloat v;
 };
 
-// The glyph sheet of 16 x 16 cells, one per byte value, and the style of the next drawText.
+// One glyph as the game draws it: the cell of its byte, in its colour.
+struct ColouredGlyph {
+    unsigned char byte;
+    ColourRgb colour;
+};
+
+// The glyph sheet of 16 x 16 cells, one per byte value, and the style of the next line.
+// Each line is one batch of quads, drawn inside a GlFrame; the style is reset after it.
 class BitmapFont {
 public:
     static constexpr int kCellCount = 256;
-    static constexpr std::size_t kFormatBufferBytes = 1024;
 
     std::array<GLfloat, 4> colour{1.0f, 1.0f, 1.0f, 1.0f};
     std::array<GLfloat, 4> shadowColour{0.5f, 0.5f, 0.5f, 1.0f};
@@ -40,34 +50,36 @@ public:
     // no picture, and the glyphs then draw as solid squares.
     bool createFont(const TgaImage& sheet);
     void resetStyle();
-    // Draws the formatted text with its lower left corner at (x, y) in viewport pixels, y up;
-    // backslash escapes inside the text change colour, boldness and slant. The style is reset after.
-    void drawText(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
+
+    // A text of the editor's own, such as a label from the language file, with its lower
+    // left corner at (x, y) in frame pixels, y up: backslash escapes change colour,
+    // boldness and slant, tabs and newlines move the pen, and the line is cut to a box of
+    // one cell per byte. Then the glyphs, each byte its own cell, in the style the text left.
+    void drawLabel(const GlFrame& frame, int x, int y, std::string_view text, std::string_view glyphs = {});
+    // A line of the game's glyphs from (x, y), one cell each: every byte is drawn, none is
+    // read as an escape or a layout character; a shadow stays inside its glyph's cell.
+    void drawGlyphs(const GlFrame& frame, int x, int y, std::span<const ColouredGlyph> glyphs);
 
 private:
-    // OpenGL state drawText switches and puts back.
-    struct SavedState {
-        std::array<GLint, 2> polygonModes{};
-        bool texturing = false;
-        bool depthTest = false;
-        bool lighting = false;
-        bool scissorTest = false;
-        GLint matrixMode = 0;
-        bool blending = false;
-        GLint blendSource = 0;
-        GLint blendDestination = 0;
+    struct Vertex {
+        GLfloat x, y;
+        GLfloat u, v;
+        std::array<GLfloat, 4> colour;
+    };
+    // A glyph's quad in frame pixels, y up, and the part of its cell it shows.
+    struct Quad {
+        GLfloat left, bottom, right, top;
+        GLfloat uLeft, vBottom, uRight, vTop;
     };
 
-    void enterStateBracket();
-    void leaveStateBracket() const;
-    void drawLine(const char* text, int x0, int y0, const std::array<GLint, 4>& viewport);
-    // Index of the byte after the escape starting at text[i]; draws what the escape draws.
-    int drawEscape(const char* text, int i, int& penX, int penY);
-    void drawGlyph(unsigned char byte, int x, int y) const;
-    void drawGlyphQuad(unsigned char byte, int x, int y, const std::array<GLfloat, 4>& quadColour) const;
+    // Index of the byte after the escape starting at text[i]; adds what the escape draws.
+    std::size_t addEscape(std::string_view text, std::size_t i, int& penX, int penY);
+    void addGlyph(unsigned char byte, int x, int y);
+    void addQuad(const Quad& quad, const std::array<GLfloat, 4>& quadColour, GLint quadSlant);
+    Quad cellQuad(unsigned char byte, int x, int y) const;
+    void drawBatch(const GlFrame& frame);
 
-    SavedState saved_;
-    std::array<char, kFormatBufferBytes> formatted_{};
+    std::vector<Vertex> batch_;
 };
 
 } // namespace glimtags

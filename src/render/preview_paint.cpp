@@ -1,6 +1,8 @@
 #include "render/preview_paint.h"
 
+#include "core/game_glyphs.h"
 #include "core/name_script.h"
+#include "render/gl_frame.h"
 
 namespace glimtags {
 
@@ -15,19 +17,20 @@ PreviewState previewStateFor(const NameText& name)
 
 void paintPreview(PreviewView& view, const PreviewState& state, int width, int height)
 {
-    const int startColumn = visibleColumn(state.name, state.selectionStart);
-    view.renderFrame(state.name, width, height, state.nameLonger, state.enableStripe);
+    const GlFrame frame(width, height);
+    const int startColumn = gameGlyphColumn(state.name, state.selectionStart);
+    view.renderFrame(frame, state.name, state.nameLonger, state.enableStripe);
     if (state.serverName)
-        view.drawServerName(*state.serverName);
-    view.drawSelection(startColumn, visibleColumn(state.name, state.selectionEnd));
+        view.drawServerName(frame, *state.serverName);
+    view.drawSelection(frame, startColumn, gameGlyphColumn(state.name, state.selectionEnd));
     if (!state.nameLonger && state.enableTextCursor)
-        view.drawTextCursor(startColumn);
+        view.drawTextCursor(frame, startColumn);
     if (state.inGameLimit)
-        view.drawLimitGuide();
+        view.drawLimitGuide(frame);
     if (!state.nameLonger && state.charInfo)
-        view.drawCharacterInfo(state.name, state.selectionStart);
+        view.drawCharacterInfo(frame, state.name, state.selectionStart);
     if (state.inGameLimitExceeded)
-        view.drawLimitNotice();
+        view.drawLimitNotice(frame);
 }
 
 } // namespace glimtags

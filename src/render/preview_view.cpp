@@ -1,14 +1,15 @@
 #include "render/preview_view.h"
 
+#include "core/game_glyphs.h"
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace glimtags {
 namespace {
 
-// Labels and notices are drawn from buffers of this many bytes at most.
+// Labels, and the lines of the character information, are cut to this many bytes.
 constexpr std::size_t kLongestText = 255;
 constexpr int kNameGlyphSize = 16;
 constexpr int kNamePenX = 10;
@@ -22,6 +23,7 @@ constexpr Rgba kBandColour{1.0f, 0.0f, 0.0f, 0.6f};
 constexpr Rgba kSelectionColour{0.733f, 0.988f, 1.0f, 0.3f};
 constexpr Rgba kInfoBoxColour{0.5f, 0.5f, 0.5f, 0.5f};
 constexpr Rgba kWhiteText{1.0f, 1.0f, 1.0f, 1.0f};
+constexpr Rgba kClearColour{0.463f, 0.706f, 0.557f, 1.0f};
 constexpr Rgba kNoticeText{1.0f, 1.0f, 0.0f, 1.0f};
 constexpr Rgba kBlackShadow{0.0f, 0.0f, 0.0f, 1.0f};
 
@@ -47,7 +49,6 @@ void drawTranslucentBox(const Rgba& colour, Coordinate x1, Coordinate y1, Coordi
 {
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(colour[0], colour[1], colour[2], colour[3]);
     glBegin(GL_QUADS);
     vertex(x1, y1);
@@ -55,7 +56,6 @@ void drawTranslucentBox(const Rgba& colour, Coordinate x1, Coordinate y1, Coordi
     vertex(x2, y2);
     vertex(x2, y1);
     glEnd();
-    glDisable(GL_BLEND);
 }
 
 // The look of the name, its cursor and the too-long notice: 16-pixel glyphs over a black shadow.
@@ -67,24 +67,14 @@ void useShadowedGlyphs(BitmapFont& font, const Rgba& colour)
     font.shadowColour = kBlackShadow;
 }
 
+// A label ends at its first zero byte, as a text handed to C would.
 std::string cut(std::string text)
 {
-    if (text.size() > kLongestText)
-        text.resize(kLongestText);
+    text.resize(std::min({text.size(), text.find('\0'), kLongestText}));
     return text;
 }
 
 } // namespace
-
-void PreviewView::startScene(int width, int height)
-{
-    width_ = width;
-    height_ = height;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0.463f, 0.706f, 0.557f, 1.0f);
-}
 
 bool PreviewView::setFont(const TgaImage& sheet)
 {
@@ -93,12 +83,7 @@ bool PreviewView::setFont(const TgaImage& sheet)
 
 bool PreviewView::setBackground(const TgaImage& picture)
 {
-    if (backgroundTexture_ != 0)
-        glDeleteTextures(1, &backgroundTexture_);
-    glGenTextures(1, &backgroundTexture_);
-    picture.upload(backgroundTexture_);
-    backgroundShown_ = !picture.pixels.empty();
-    return backgroundShown_;
+    return backdrop_.setPicture(picture);
 }
 
 void PreviewView::setLabels(PreviewLabels labels)
@@ -109,73 +94,60 @@ void PreviewView::setLabels(PreviewLabels labels)
     labels_ = std::move(labels);
 }
 
-void PreviewView::renderFrame(const NameText& name, int width, int height, bool nameLonger, bool enableStripe)
+void PreviewView::renderFrame(const GlFrame& frame, const NameText& name, bool nameLonger, bool enableStripe)
 {
+    const int width = frame.width();
+    const int height = frame.height();
     const float halfWidth = static_cast<float>(width) * 0.5f;
     const float half = static_cast<float>(height) * 0.5f;
 
+    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glViewport(0, 0, width, height);
-    glOrtho(0, width, height, 0, -9999, 9999);
 
-    // Without a picture the clear colour shows; an empty texture would draw a white sheet
-    // that hides the white text.
-    if (backgroundShown_) {
-        // Texture row 0 is the bottom of a Targa picture, so t runs from 0 at the top to -1 below.
-        glEnable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
-        glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
-        glColor3f(1.0f, 1.0f, 1.0f);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0.0f, 0.0f);
-        glVertex2i(0, 0);
-        glTexCoord2f(0.0f, -1.0f);
-        glVertex2i(0, height);
-        glTexCoord2f(1.0f, -1.0f);
-        glVertex2i(width, height);
-        glTexCoord2f(1.0f, 0.0f);
-        glVertex2i(width, 0);
-        glEnd();
-    }
+    backdrop_.draw(frame);
 
     if (nameLonger) {
         drawTranslucentBox(kBandColour, integerPart(halfWidth - 176), integerPart(half + 1), integerPart(halfWidth + 176),
             integerPart(half - 17));
         useShadowedGlyphs(font_, kNoticeText);
-        font_.drawText(integerPart(halfWidth - 176), integerPart(half), "%s", labels_.nameLonger.c_str());
+        font_.drawLabel(frame, integerPart(halfWidth - 176), integerPart(half), labels_.nameLonger);
         return;
     }
 
     if (enableStripe && !name.empty()) {
-        const int right = kNameGlyphSize * visibleLength(name) + 14;
+        const int right = kNameGlyphSize * gameGlyphCount(name) + 14;
         drawTranslucentBox(kStripeColour, 7, integerPart(half - 20), right, integerPart(half + 5));
     }
-
-    int penX = kNamePenX;
-    walkColours(name, [&](unsigned char byte, ColourRgb colour) {
-        useShadowedGlyphs(font_, {colour.red, colour.green, colour.blue, 1.0f});
-        font_.drawText(penX, integerPart(half), "%c", byte);
-        penX += kNameGlyphSize;
-    });
+    drawName(frame, integerPart(half), name);
 }
 
-void PreviewView::drawSelection(int startColumn, int endColumn)
+void PreviewView::drawName(const GlFrame& frame, int penY, const NameText& name)
+{
+    std::vector<ColouredGlyph> glyphs;
+    glyphs.reserve(static_cast<std::size_t>(name.length()));
+    walkGameColours(name, [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); });
+    useShadowedGlyphs(font_, kWhiteText);
+    font_.drawGlyphs(frame, kNamePenX, penY, glyphs);
+}
+
+void PreviewView::drawSelection(const GlFrame& frame, int startColumn, int endColumn)
 {
     if (endColumn - startColumn <= 0)
         return;
-    drawTranslucentBox(kSelectionColour, kNameGlyphSize * startColumn + 8, integerPart(halfHeight() - 20),
-        kNameGlyphSize * endColumn + 12, integerPart(halfHeight() + 5));
+    const float half = static_cast<float>(frame.height()) * 0.5f;
+    drawTranslucentBox(kSelectionColour, kNameGlyphSize * startColumn + 8, integerPart(half - 20),
+        kNameGlyphSize * endColumn + 12, integerPart(half + 5));
 }
 
-void PreviewView::drawTextCursor(int column)
+void PreviewView::drawTextCursor(const GlFrame& frame, int column)
 {
+    const float half = static_cast<float>(frame.height()) * 0.5f;
+    const ColouredGlyph cursor{kCursorGlyph, kWhite};
     useShadowedGlyphs(font_, kWhiteText);
-    font_.drawText(kNameGlyphSize * column + kNamePenX, integerPart(halfHeight() - 5), "%c", kCursorGlyph);
+    font_.drawGlyphs(frame, kNameGlyphSize * column + kNamePenX, integerPart(half - 5), {&cursor, 1});
 }
 
-void PreviewView::drawLimitGuide()
+void PreviewView::drawLimitGuide(const GlFrame& frame)
 {
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
@@ -185,77 +157,66 @@ void PreviewView::drawLimitGuide()
     glColor3f(1.0f, 1.0f, 1.0f);
     glBegin(GL_LINES);
     glVertex2i(kGuideX, 0);
-    glVertex2i(kGuideX, height_);
+    glVertex2i(kGuideX, frame.height());
     glEnd();
     glDisable(GL_LINE_STIPPLE);
 }
 
-void PreviewView::drawCharacterInfo(const NameText& name, int caret)
+void PreviewView::drawCharacterInfo(const GlFrame& frame, const NameText& name, int caret)
 {
-    const float half = halfHeight();
+    const float half = static_cast<float>(frame.height()) * 0.5f;
     drawTranslucentBox(kInfoBoxColour, 5.0f, half + 48, 265.0f, half + 100);
-
-    const int previousY = integerPart(half - 65);
-    if (startsCode(name, caret - 2))
-        drawCharacterLine(previousY, labels_.previousChar, true, name.at(caret - 1), codeColour(name.at(caret - 1)));
-    else
-        drawCharacterLine(previousY, labels_.previousChar, false, name.at(caret - 1), kWhite);
-
-    const int currentY = integerPart(half - 80);
-    if (startsCode(name, caret))
-        drawCharacterLine(currentY, labels_.currentChar, true, name.at(caret + 1), codeColour(name.at(caret + 1)));
-    else
-        drawCharacterLine(currentY, labels_.currentChar, false, name.at(caret), kWhite);
-
-    const int nextY = integerPart(half - 95);
-    if (startsCode(name, caret))
-        drawCharacterLine(nextY, labels_.nextChar, false, name.at(caret + 2), kWhite);
-    else if (startsCode(name, caret + 1))
-        drawCharacterLine(nextY, labels_.nextChar, true, name.at(caret + 2), codeColour(name.at(caret + 2)));
-    else
-        drawCharacterLine(nextY, labels_.nextChar, false, name.at(caret + 1), kWhite);
+    // Each line shows the code or glyph starting at its byte, as the game reads the name.
+    const int previous = isGameColourCode(name, caret - 2) ? caret - 2 : caret - 1;
+    const int next = isGameColourCode(name, caret) ? caret + 2 : caret + 1;
+    drawCharacterLine(frame, integerPart(half - 65), labels_.previousChar, name, previous);
+    drawCharacterLine(frame, integerPart(half - 80), labels_.currentChar, name, caret);
+    drawCharacterLine(frame, integerPart(half - 95), labels_.nextChar, name, next);
 }
 
-void PreviewView::drawCharacterLine(int penY, const std::string& label, bool asCode, unsigned char shown,
-    ColourRgb lineColour)
+void PreviewView::drawCharacterLine(const GlFrame& frame, int penY, const std::string& label, const NameText& name,
+    int at)
 {
-    // A shown byte 0 ends the composed text right there.
-    std::array<char, kLongestText + 1> line{};
-    std::snprintf(line.data(), line.size(), asCode ? "%s-> ^%c" : "%s-> %c", label.c_str(), shown);
+    const bool code = isGameColourCode(name, at);
+    const unsigned char shown = name.at(code ? at + 1 : at);
+    const ColourRgb lineColour = code ? gameCodeColour(shown) : kWhite;
+    std::string text = label + (code ? "-> ^" : "-> ");
+    // The glyph is drawn as it is, never read as an escape; past the name there is none.
+    std::string glyph = shown != 0 ? std::string(1, static_cast<char>(shown)) : std::string();
+    // The line, glyph included, is cut to the length of a label.
+    if (text.size() >= kLongestText) {
+        text.resize(kLongestText);
+        glyph.clear();
+    }
     font_.colour = {lineColour.red, lineColour.green, lineColour.blue, 1.0f};
     font_.size = 12;
     font_.shadow = false;
-    font_.drawText(kNamePenX, penY, "%s", line.data());
+    font_.drawLabel(frame, kNamePenX, penY, text, glyph);
 }
 
-void PreviewView::drawLimitNotice()
+void PreviewView::drawLimitNotice(const GlFrame& frame)
 {
-    const float half = halfHeight();
+    const float half = static_cast<float>(frame.height()) * 0.5f;
     drawTranslucentBox(kInfoBoxColour, 271.0f, half + 48, 571.0f, half + 100);
 
     for (std::size_t line = 0; line < labels_.inGameLimit.size(); ++line) {
         font_.colour = kWhiteText;
         font_.size = 11;
         font_.shadow = false;
-        font_.drawText(272, integerPart(half - 65.0f - 15.0f * static_cast<float>(line)), "%s",
-            labels_.inGameLimit[line].c_str());
+        font_.drawLabel(frame, 272, integerPart(half - 65.0f - 15.0f * static_cast<float>(line)),
+            labels_.inGameLimit[line]);
     }
 }
 
-void PreviewView::drawServerName(const NameText& serverName)
+void PreviewView::drawServerName(const GlFrame& frame, const NameText& serverName)
 {
-    const float half = halfHeight();
+    const float half = static_cast<float>(frame.height()) * 0.5f;
     font_.colour = kWhiteText;
     font_.size = 12;
     font_.shadow = true;
     font_.shadowColour = kBlackShadow;
-    font_.drawText(kNamePenX, integerPart(half + 52), "%s", labels_.serverName.c_str());
-    int penX = kNamePenX;
-    walkGameColours(serverName, [&](unsigned char byte, ColourRgb colour) {
-        useShadowedGlyphs(font_, {colour.red, colour.green, colour.blue, 1.0f});
-        font_.drawText(penX, integerPart(half + 30), "%c", byte);
-        penX += kNameGlyphSize;
-    });
+    font_.drawLabel(frame, kNamePenX, integerPart(half + 52), labels_.serverName);
+    drawName(frame, integerPart(half + 30), serverName);
 }
 
 } // namespace glimtags

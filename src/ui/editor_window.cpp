@@ -18,6 +18,7 @@
 #include "ui/edit_commands.h"
 #include "ui/file_commands.h"
 #include "ui/font_sheets.h"
+#include "ui/lazy_status_bar.h"
 #include "ui/menu_bar.h"
 #include "ui/name_box.h"
 #include "ui/name_check.h"
@@ -49,7 +50,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     menuBar_ = createMenuBar();
     SetMenuBar(menuBar_);
     createToolBar(*this);
-    CreateStatusBar(2);
+    SetStatusBar(new LazyStatusBar(this, 2));
     // The menu items carry no help texts; wx would show its English ones for the stock items.
     SetStatusBarPane(-1);
     // The menu, the toolbar and the status bar take their room around the controls.
@@ -209,11 +210,19 @@ void EditorWindow::onNameChanged(bool undone)
     const bool newlyCut = cut && !serverCutsName_;
     serverCutsName_ = cut;
     // Undoing a deletion of the check would only bring its question back.
-    if (!undone && settings_.isOn(Toggle::AutoChecking)) {
-        NameCheck check(*this);
-        checkString(check, {settings_.isOn(Toggle::CheckGameRules), newlyCut, game_});
-    }
+    if (!undone && settings_.isOn(Toggle::AutoChecking))
+        checkName(newlyCut);
     requestRepaint();
+}
+
+void EditorWindow::checkName(bool tellCut)
+{
+    if (checking_)
+        return;
+    checking_ = true;
+    NameCheck check(*this);
+    checkString(check, {settings_.isOn(Toggle::CheckGameRules), tellCut, game_});
+    checking_ = false;
 }
 
 } // namespace glimtags

@@ -56,6 +56,9 @@ public:
     // A Yes/No question with the language text; true only for Yes.
     bool askLanguageQuestion(std::string_view key);
     void requestRepaint();
+    // The string check on the name; nothing while a check runs, whose deletions are
+    // changes of the name too. tellCut: say where a server cuts the name.
+    void checkName(bool tellCut);
     // The preview's new background; a picture without pixels leaves none.
     void showBackground(const TgaImage& picture);
     FontSheets& fonts() { return *fonts_; }
@@ -81,6 +84,7 @@ private:
     Game game_ = Game::Ioquake3;
     // Whether a server would cut the name last checked, so that the cut is told once.
     bool serverCutsName_ = false;
+    bool checking_ = false;
 
     wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;

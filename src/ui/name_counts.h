@@ -2,6 +2,7 @@
 
 #include "core/game_profile.h"
 
+#include <cstddef>
 #include <string>
 
 class wxFrame;
@@ -18,11 +19,14 @@ class NameCounts {
 public:
     explicit NameCounts(const LanguageTable& texts);
     // The in-game notice names the game.
-    void show(wxFrame& frame, const NameText& name, Game game) const;
+    void show(wxFrame& frame, const NameText& name, Game game);
 
 private:
     std::string counts_;
     std::string overInGameLimit_;
+    // What the bar shows, so that a key that leaves it as it is costs nothing.
+    std::string shown_;
+    std::size_t measuredLength_ = 0;
 };
 
 } // namespace glimtags

@@ -15,7 +15,6 @@
 #include "ui/editor_window.h"
 #include "ui/font_sheets.h"
 #include "ui/menu_bar.h"
-#include "ui/name_check.h"
 #include "ui/palette.h"
 #include "ui/preview_canvas.h"
 
@@ -75,8 +74,7 @@ void OptionCommands::OnToggle(wxCommandEvent& event)
 
 void OptionCommands::OnCheckString(wxCommandEvent&)
 {
-    NameCheck check(window_);
-    checkString(check, {window_.settings().isOn(Toggle::CheckGameRules), true, window_.game()});
+    window_.checkName(true);
 }
 
 void OptionCommands::OnGamePath(wxCommandEvent&)

@@ -55,8 +55,6 @@ PreviewView& PreviewCanvas::currentScene()
 void PreviewCanvas::startScene(const TgaImage& font, PreviewLabels labels)
 {
     PreviewView& scene = currentScene();
-    const wxSize size = GetClientSize();
-    scene.startScene(size.x, size.y);
     scene.setFont(font);
     scene.setLabels(std::move(labels));
     sceneStarted_ = true;

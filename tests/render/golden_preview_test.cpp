@@ -72,8 +72,11 @@ const GoldenCase kCases[] = {
     // The band and notice instead of the name, stripe, cursor and character information.
     {.file = "name_too_long", .name = kTooLong, .selectionStart = 2, .selectionEnd = 6, .stripe = true},
     {.file = "empty_name", .stripe = true, .charInfo = false},
-    // Backslash, tab and newline leave their cells empty; so does the backslash in the current line.
-    {.file = "escape_bytes", .name = "a\\b\tc\nd", .selectionStart = 1, .selectionEnd = 1, .stripe = true},
+    // Backslash, tab and newline draw their cells, one column each, in the name and the current line.
+    {.file = "tab_and_backslash", .name = "a\\b\tc\nd", .selectionStart = 1, .selectionEnd = 4, .stripe = true},
+    // Only a caret before a letter or digit is a code: "^!A^" white, ^B green, then "C^" red.
+    // The selection covers the second caret; the next line shows the code ^B.
+    {.file = "carets_without_codes", .name = "^!A^^B^1C^", .selectionStart = 3, .selectionEnd = 6, .stripe = true},
     {.file = "test_labels", .name = kOverInGameLimit, .testLabels = true},
     {.file = "test_labels_too_long", .name = kTooLong, .testLabels = true},
     // Above the name, led by its label, what a server makes of it: leading blanks, black

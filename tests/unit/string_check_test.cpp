@@ -12,13 +12,11 @@ namespace {
 // Plays the window: answers from a script ('Y' or 'N' per question), writes down each
 // offer as its question ('I' invalid character, 'C' consecutive colours, 'R' refused by a
 // server, naming UnnamedPlayer, 'O' naming OpenArena's Nameless, 'D' dropped by a server,
-// 'T' told where a server cuts) and the selected bytes,
-// and with auto-check on checks again after every text it is given.
+// 'T' told where a server cuts) and the selected bytes.
 class ScriptedHost : public glimtags::CheckHost {
 public:
-    ScriptedHost(const std::string& name, std::string answers, bool autoCheck,
-                 glimtags::GameRuleCheck rules = {})
-        : name_(name), answers_(std::move(answers)), autoCheck_(autoCheck), rules_(rules)
+    ScriptedHost(const std::string& name, std::string answers)
+        : name_(name), answers_(std::move(answers))
     {
     }
 
@@ -37,12 +35,7 @@ public:
         return offers.size() <= answers_.size() && answers_[offers.size() - 1] == 'Y';
     }
     void tell(std::string_view key) override { offers.push_back((key == "MESSAGE_GAMECUTS" ? "T" : "?") + selected_); }
-    void replaceName(const NameText& name) override
-    {
-        name_ = name;
-        if (autoCheck_)
-            glimtags::checkString(*this, rules_);
-    }
+    void replaceName(const NameText& name) override { name_ = name; }
 
     std::string name() const { return name_.bytes(); }
 
@@ -52,8 +45,6 @@ public:
 private:
     NameText name_;
     std::string answers_;
-    bool autoCheck_;
-    glimtags::GameRuleCheck rules_;
     std::string selected_;
 };
 
@@ -61,8 +52,7 @@ private:
 
 TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
 {
-    const struct { std::string name, answers, after; std::vector<std::string> offers; bool autoCheck = false; }
-    cases[] = {
+    const struct { std::string name, answers, after; std::vector<std::string> offers; } cases[] = {
         {"", "", "", {}},
         {"^1Red^2Green", "", "^1Red^2Green", {}},
         {"\x01\x04\x06\x09\x12\x15\x17~", "", "\x01\x04\x06\x09\x12\x15\x17~", {}},
@@ -76,17 +66,14 @@ TEST(StringCheck, OffersEachFindingAndDeletesItOnYes)
         {"^1^2^3X", "YY", "^3X", {"C^1", "C^2"}},
         // No on a forbidden control byte ends the whole check.
         {"\x05\x80^1^2", "N", "\x05\x80^1^2", {"I\x05"}},
-        // Other declined findings are offered once more in a second round of both passes.
-        {"^1^2\x7f", "NNNN", "^1^2\x7f", {"I\x7f", "C^1", "I\x7f", "C^1"}},
-        {"a\"b", "NN", "a\"b", {"I\"", "I\""}},
+        // Other declined findings stay declined for the rest of the check, deletions after them too.
+        {"^1^2\x7f", "NN", "^1^2\x7f", {"I\x7f", "C^1"}},
         {"\"a\xff", "YY", "a", {"I\"", "I\xff"}},
-        {"\x80\x0b!", "NYNN", "\x80!", {"I\x80", "I\x0b", "I\x80", "I\x80"}},
-        // With auto-check each change runs a whole nested check; a No ends only that one.
-        {"\x05x\x05", "YY", "x", {"I\x05", "I\x05"}, true},
-        {"\x05\x05", "YNY", "", {"I\x05", "I\x05", "I\x05"}, true},
+        {"\x80\x0b!", "NY", "\x80!", {"I\x80", "I\x0b"}},
+        {"^1^2^3", "NY", "^1^3", {"C^1", "C^2"}},
     };
     for (const auto& c : cases) {
-        ScriptedHost host(c.name, c.answers, c.autoCheck);
+        ScriptedHost host(c.name, c.answers);
         glimtags::checkString(host);
         EXPECT_EQ(host.name(), c.after) << c.name;
         EXPECT_EQ(host.offers, c.offers) << c.name;
@@ -107,20 +94,20 @@ TEST(StringCheck, OffersWhatAServerChanges)
         {"a;b\\c", "YY", "abc", {"R;", "R\\"}, on},
         {"a;b", "N", "a;b", {"R;"}, on},
         {"  ^0A", "YYY", "A", {"D ", "D ", "D^0"}, on},
-        // After a deletion the pass starts again from the first byte, as the others do.
-        {"^8x ^0", "NY", "^8x ", {"D^8", "D^0", "D^8"}, on},
+        // After a deletion the pass starts again from the first byte, past what was declined.
+        {"^8x ^0", "NY", "^8x ", {"D^8", "D^0"}, on},
         // The quote is the character pass's.
-        {"a\"b", "NN", "a\"b", {"I\"", "I\""}, on},
+        {"a\"b", "N", "a\"b", {"I\""}, on},
         {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {}, on},
         {std::string(34, 'x') + "^1yz", "", std::string(34, 'x') + "^1yz", {"T1yz"}, {true, true, glimtags::Game::Ioquake3}},
         // OpenArena keeps black codes but drops the codes of a name without a coloured letter.
         {"a;b", "Y", "ab", {"O;"}, openArena},
         // Without ^0, A is coloured, so ^8 stays.
-        {"  ^0A^8", "NNY", "  A^8", {"D ", "D ", "D^0", "D ", "D "}, openArena},
+        {"  ^0A^8", "NNY", "  A^8", {"D ", "D ", "D^0"}, openArena},
         {"^1A^0", "", "^1A^0", {}, openArena},
     };
     for (const auto& c : cases) {
-        ScriptedHost host(c.name, c.answers, false, c.rules);
+        ScriptedHost host(c.name, c.answers);
         glimtags::checkString(host, c.rules);
         EXPECT_EQ(host.name(), c.after) << c.name;
         EXPECT_EQ(host.offers, c.offers) << c.name;

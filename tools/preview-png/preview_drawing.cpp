@@ -61,7 +61,6 @@ DrawnPreview drawPreview(const PreviewOptions& options)
         return drawn;
     }
     PreviewView view;
-    view.startScene(kPreviewWidth, kPreviewHeight);
     view.setFont(font);
     view.setBackground(background);
     view.setLabels(previewLabels(LanguageTable(options.language)));
