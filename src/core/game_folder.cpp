@@ -22,12 +22,27 @@ bool isFolder(const fs::path& folder)
     return fs::is_directory(folder, error);
 }
 
+fs::path homeFolderOf(std::string_view home)
+{
+    std::error_code error;
+    return fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
+}
+
+struct NamedGame {
+    std::string_view name;
+    const char* folder; // under the home folder
+};
+
+constexpr NamedGame kNamedGames[] = {
+    {"ioquake3", ".q3a/baseq3"},
+    {"openarena", ".openarena/baseoa"},
+};
+
 } // namespace
 
 std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome)
 {
-    std::error_code error;
-    const fs::path homeFolder = fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
+    const fs::path homeFolder = homeFolderOf(home);
     const fs::path xdg = fs::path(xdgConfigHome).lexically_normal();
     const fs::path configFolder = xdg.is_absolute() ? xdg : homeFolder / ".config";
     const std::array<fs::path, 3> candidates = {
@@ -41,6 +56,14 @@ std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigH
     if (chosen == candidates.end())
         chosen = candidates.begin();
     return chosen->string();
+}
+
+std::optional<std::string> namedGameFolder(std::string_view game, std::string_view home)
+{
+    for (const NamedGame& named : kNamedGames)
+        if (named.name == game)
+            return (homeFolderOf(home) / named.folder).string();
+    return std::nullopt;
 }
 
 } // namespace glimtags

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,10 @@ namespace glimtags {
 // A relative or empty home is taken from the working directory; an empty or
 // relative xdgConfigHome counts as unset (~/.config).
 std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome);
+
+// The per-user game folder of the game a command line names: "ioquake3" ~/.q3a/baseq3,
+// "openarena" ~/.openarena/baseoa, as an absolute path; nothing for any other name.
+// The game's data folders of the same name are searched beside it.
+std::optional<std::string> namedGameFolder(std::string_view game, std::string_view home);
 
 } // namespace glimtags

@@ -27,6 +27,13 @@ int visibleLength(const NameText& name)
     return count;
 }
 
+int gameGlyphCount(const NameText& name)
+{
+    int count = 0;
+    walkGameColours(name, [&count](unsigned char, ColourRgb) { ++count; });
+    return count;
+}
+
 static bool isAsciiLetter(unsigned char byte)
 {
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');

@@ -117,4 +117,7 @@ void walkGameColours(const NameText& name, DrawGlyph&& draw)
     }
 }
 
+// Number of glyphs the game draws of the name.
+int gameGlyphCount(const NameText& name);
+
 } // namespace glimtags

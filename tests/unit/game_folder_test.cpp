@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
+using glimtags::namedGameFolder;
 using glimtags::perUserGameFolder;
 using glimtags::test::TempDir;
 namespace fs = std::filesystem;
@@ -47,6 +49,22 @@ TEST(GameFolder, AbsoluteXdgConfigHomeReplacesDotConfig)
     EXPECT_EQ(perUserGameFolder(home.path().string(), home.file("custom")), home.file("custom/Quake3/baseq3"));
     for (const char* unset : {"custom", ""})
         EXPECT_EQ(perUserGameFolder(home.path().string(), unset), home.file(".config/Quake3/baseq3")) << unset;
+}
+
+// A game named on the command line has one folder in the home, whether it exists or not.
+TEST(GameFolder, NamedGameHasItsOwnFolderInTheHome)
+{
+    const std::string cwd = fs::current_path().string();
+    const std::pair<std::pair<const char*, const char*>, std::optional<std::string>> cases[] = {
+        {{"ioquake3", "/home/fred"}, "/home/fred/.q3a/baseq3"},
+        {{"openarena", "/home/fred/"}, "/home/fred/.openarena/baseoa"},
+        {{"openarena", ""}, cwd + "/.openarena/baseoa"},
+        {{"OpenArena", "/home/fred"}, std::nullopt},
+        {{"quake3", "/home/fred"}, std::nullopt},
+        {{"", "/home/fred"}, std::nullopt},
+    };
+    for (const auto& [arguments, folder] : cases)
+        EXPECT_EQ(namedGameFolder(arguments.first, arguments.second), folder) << arguments.first;
 }
 
 } // namespace
