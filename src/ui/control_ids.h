@@ -61,6 +61,8 @@ inline constexpr int ToolRedo = 32831;
 inline constexpr int KeyRedo = 32832;
 inline constexpr int MenuRemoveNeedlessCodes = 32833;
 inline constexpr int MenuServerVersion = 32834;
+inline constexpr int MenuExportPicture = 32835;
+inline constexpr int MenuCopyPicture = 32836;
 // The recent files, the latest first, in a submenu of their own.
 inline constexpr int RecentFilesMenu = 32839;
 inline constexpr int FirstRecentFile = 32840;

@@ -126,7 +126,7 @@ void EditorWindow::start()
     }
     Show();
     if (previewCanvas_) {
-        previewCanvas_->startScene(fonts_->sheet(settings_.isOn(Toggle::UseGameFont)), previewLabels(language()));
+        previewCanvas_->startScene(fontSheet(), previewLabels(language()));
         showBackground(background);
     }
     nameBox_->SetFocus();
@@ -138,7 +138,32 @@ void EditorWindow::start()
 
 void EditorWindow::showBackground(const TgaImage& picture)
 {
+    background_ = picture;
     previewCanvas_->setBackground(picture);
+}
+
+const TgaImage& EditorWindow::fontSheet() const
+{
+    return fonts_->sheet(settings_.isOn(Toggle::UseGameFont));
+}
+
+bool EditorWindow::mayDrawNamePicture()
+{
+    if (gameGlyphCount(nameBox_->text()) == 0) {
+        nameBox_->beep();
+        return false;
+    }
+    if (fontSheet().pixels.empty()) {
+        platform::showMessage(this, platform::fromLatin1(language().lookup("MESSAGE_NOPICTUREFONT")) + "\n" +
+                                        platform::fromFileSystem(fonts_->ownSheetProblem()));
+        return false;
+    }
+    return true;
+}
+
+RgbaPicture EditorWindow::namePicture(PictureLook look) const
+{
+    return pictureOfName(nameBox_->text(), fontSheet(), background_, look);
 }
 
 PreviewState EditorWindow::previewState() const

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/app_settings.h"
+#include "core/rgba_picture.h"
 #include "render/preview_paint.h"
 #include "render/tga_image.h"
+#include "ui/name_picture_export.h"
 
 #include <wx/frame.h>
 
@@ -57,7 +59,14 @@ public:
     void requestRepaint();
     // The preview's new background; a picture without pixels leaves none.
     void showBackground(const TgaImage& picture);
+    // Whether the name can be drawn as a picture; after a beep (no glyph to draw) or a
+    // message (no font sheet) when it cannot.
+    bool mayDrawNamePicture();
+    // The name as the preview draws it: the same font sheet and background.
+    RgbaPicture namePicture(PictureLook look) const;
     FontSheets& fonts() { return *fonts_; }
+    // The sheet the preview draws with: the game's when wanted and usable, else the editor's own.
+    const TgaImage& fontSheet() const;
     Palette& palette() { return *palette_; }
     // Ends the editor: at once while it runs, or instead of showing it while it starts.
     void endEditor();
@@ -75,6 +84,7 @@ private:
     bool ending_ = false;
     // Whether a server would cut the name last checked, so that the cut is told once.
     bool serverCutsName_ = false;
+    TgaImage background_;
 
     wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;
