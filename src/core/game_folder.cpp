@@ -24,12 +24,27 @@ bool onlyOpenArenaInstalled(const fs::path& systemData)
     return isFolder(systemData / "openarena" / "baseoa") && !isFolder(systemData / "quake3" / "baseq3");
 }
 
+fs::path homeFolderOf(std::string_view home)
+{
+    std::error_code error;
+    return fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
+}
+
+struct NamedGame {
+    std::string_view name;
+    const char* folder; // under the home folder
+};
+
+constexpr NamedGame kNamedGames[] = {
+    {"ioquake3", ".q3a/baseq3"},
+    {"openarena", ".openarena/baseoa"},
+};
+
 } // namespace
 
 std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigHome, std::string_view systemData)
 {
-    std::error_code error;
-    const fs::path homeFolder = fs::absolute(home.empty() ? fs::path(".") : fs::path(home), error).lexically_normal();
+    const fs::path homeFolder = homeFolderOf(home);
     const fs::path xdg = fs::path(xdgConfigHome).lexically_normal();
     const fs::path configFolder = xdg.is_absolute() ? xdg : homeFolder / ".config";
     const std::array<fs::path, 3> candidates = {
@@ -53,6 +68,14 @@ std::vector<std::string> pk3FileNames(std::string_view folder)
         if (equalIgnoringCase(entry->path().extension().string(), ".pk3"))
             names.push_back(entry->path().filename().string());
     return names;
+}
+
+std::optional<std::string> namedGameFolder(std::string_view game, std::string_view home)
+{
+    for (const NamedGame& named : kNamedGames)
+        if (named.name == game)
+            return (homeFolderOf(home) / named.folder).string();
+    return std::nullopt;
 }
 
 } // namespace glimtags

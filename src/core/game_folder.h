@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,10 @@ std::string perUserGameFolder(std::string_view home, std::string_view xdgConfigH
 
 // The names of the pk3 files in a folder; none when it cannot be read.
 std::vector<std::string> pk3FileNames(std::string_view folder);
+
+// The per-user game folder of the game a command line names: "ioquake3" ~/.q3a/baseq3,
+// "openarena" ~/.openarena/baseoa, as an absolute path; nothing for any other name.
+// The game's data folders of the same name are searched beside it.
+std::optional<std::string> namedGameFolder(std::string_view game, std::string_view home);
 
 } // namespace glimtags

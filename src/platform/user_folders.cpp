@@ -19,6 +19,11 @@ std::string userGameFolder()
     return perUserGameFolder(toFileSystem(wxFileName::GetHomeDir()), toFileSystem(xdgConfigHome));
 }
 
+std::optional<std::string> namedUserGameFolder(const std::string& game)
+{
+    return namedGameFolder(game, toFileSystem(wxFileName::GetHomeDir()));
+}
+
 std::string programPath()
 {
     return toFileSystem(wxStandardPaths::Get().GetExecutablePath());

@@ -1,5 +1,7 @@
 #include "render/name_picture.h"
 
+#include "core/game_glyphs.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -107,12 +109,9 @@ RgbaPicture drawNamePicture(const NameText& name, const TgaImage& sheet, const N
 {
     if (!isUsableSheet(sheet) || style.cellPixels < 1)
         return {};
-    int glyphs = 0;
-    walkGameColours(name, [&](unsigned char, ColourRgb) { ++glyphs; });
-
     const int cell = style.cellPixels;
     const int margin = cell / 2;
-    Canvas canvas(glyphs * cell + 2 * margin, cell + 2 * margin, style.background);
+    Canvas canvas(gameGlyphCount(name) * cell + 2 * margin, cell + 2 * margin, style.background);
     const int sheetCell = sheet.width / kCellsPerRow;
     int penX = margin;
     walkGameColours(name, [&](unsigned char byte, ColourRgb colour) {

@@ -68,6 +68,8 @@ inline constexpr int MenuRemoveNeedlessCodes = wxID_HIGHEST + 26;
 inline constexpr int MenuServerVersion = wxID_HIGHEST + 27;
 // Options > Game: the submenu, then one radio item per game in the order of kGames.
 inline constexpr int GameMenu = wxID_HIGHEST + 28;
-inline constexpr int FirstGameItem = wxID_HIGHEST + 29;
+inline constexpr int MenuExportPicture = wxID_HIGHEST + 29;
+inline constexpr int MenuCopyPicture = wxID_HIGHEST + 30;
+inline constexpr int FirstGameItem = wxID_HIGHEST + 31;
 
 } // namespace glimtags::ids

@@ -7,6 +7,7 @@
 #include "core/message_format.h"
 #include "core/needless_codes.h"
 #include "platform/clipboard.h"
+#include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
 #include "ui/editor_window.h"
@@ -28,6 +29,7 @@ EditCommands::EditCommands(EditorWindow& window)
     bind(&EditCommands::OnSelectAll, ids::MenuSelectAll);
     bind(&EditCommands::OnCopyCommand, ids::MenuCopyCommand);
     bind(&EditCommands::OnCopyCommand, ids::MenuCopyHostCommand);
+    bind(&EditCommands::OnCopyPicture, ids::MenuCopyPicture);
     bind(&EditCommands::OnRemoveCodes, ids::MenuRemoveCodes);
     bind(&EditCommands::OnRainbow, ids::MenuRainbow);
     bind(&EditCommands::OnRemoveNeedlessCodes, ids::MenuRemoveNeedlessCodes);
@@ -82,6 +84,17 @@ void EditCommands::OnCopyCommand(wxCommandEvent& event)
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;
     platform::copyTextToClipboard(
         platform::fromLatin1(consoleCommand(type, name, window_.settings().isOn(Toggle::EndColorWhite))));
+}
+
+void EditCommands::OnCopyPicture(wxCommandEvent&)
+{
+    if (!window_.mayDrawNamePicture())
+        return;
+    if (!platform::copyPictureToClipboard(window_.namePicture({}))) {
+        window_.nameBox().beep();
+        return;
+    }
+    window_.showStatus(platform::fromLatin1(window_.language().lookup("STATUS_PICTURECOPIED")));
 }
 
 void EditCommands::OnRemoveCodes(wxCommandEvent&)

@@ -7,7 +7,7 @@ namespace glimtags {
 class EditorWindow;
 
 // The Edit menu and the Undo and Redo buttons: the name's history, the clipboard with
-// the name's own bytes, the console command, and the colour effects.
+// the name's own bytes, the console command, the picture of the name, and the colour effects.
 class EditCommands : public wxEvtHandler {
 public:
     explicit EditCommands(EditorWindow& window);
@@ -20,6 +20,7 @@ private:
     void OnPaste(wxCommandEvent& event);
     void OnSelectAll(wxCommandEvent& event);
     void OnCopyCommand(wxCommandEvent& event);
+    void OnCopyPicture(wxCommandEvent& event);
     void OnRemoveCodes(wxCommandEvent& event);
     void OnRainbow(wxCommandEvent& event);
     void OnRemoveNeedlessCodes(wxCommandEvent& event);

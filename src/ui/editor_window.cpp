@@ -1,5 +1,6 @@
 #include "ui/editor_window.h"
 
+#include "core/game_glyphs.h"
 #include "core/data_files.h"
 #include "core/game_name.h"
 #include "core/language_table.h"
@@ -132,7 +133,7 @@ void EditorWindow::start()
     }
     Show();
     if (previewCanvas_) {
-        previewCanvas_->startScene(fonts_->sheet(settings_.isOn(Toggle::UseGameFont)), previewLabels(language()));
+        previewCanvas_->startScene(fontSheet(), previewLabels(language()));
         showBackground(background);
     }
     nameBox_->SetFocus();
@@ -144,7 +145,32 @@ void EditorWindow::start()
 
 void EditorWindow::showBackground(const TgaImage& picture)
 {
+    background_ = picture;
     previewCanvas_->setBackground(picture);
+}
+
+const TgaImage& EditorWindow::fontSheet() const
+{
+    return fonts_->sheet(settings_.isOn(Toggle::UseGameFont));
+}
+
+bool EditorWindow::mayDrawNamePicture()
+{
+    if (gameGlyphCount(nameBox_->text()) == 0) {
+        nameBox_->beep();
+        return false;
+    }
+    if (fontSheet().pixels.empty()) {
+        platform::showMessage(this, platform::fromLatin1(language().lookup("MESSAGE_NOPICTUREFONT")) + "\n" +
+                                        platform::fromFileSystem(fonts_->ownSheetProblem()));
+        return false;
+    }
+    return true;
+}
+
+RgbaPicture EditorWindow::namePicture(PictureLook look) const
+{
+    return pictureOfName(nameBox_->text(), fontSheet(), background_, look);
 }
 
 PreviewState EditorWindow::previewState() const

@@ -2,8 +2,10 @@
 
 #include "core/app_settings.h"
 #include "core/game_profile.h"
+#include "core/rgba_picture.h"
 #include "render/preview_paint.h"
 #include "render/tga_image.h"
+#include "ui/name_picture_export.h"
 
 #include <wx/frame.h>
 
@@ -61,7 +63,14 @@ public:
     void checkName(bool tellCut);
     // The preview's new background; a picture without pixels leaves none.
     void showBackground(const TgaImage& picture);
+    // Whether the name can be drawn as a picture; after a beep (no glyph to draw) or a
+    // message (no font sheet) when it cannot.
+    bool mayDrawNamePicture();
+    // The name as the preview draws it: the same font sheet and background.
+    RgbaPicture namePicture(PictureLook look) const;
     FontSheets& fonts() { return *fonts_; }
+    // The sheet the preview draws with: the game's when wanted and usable, else the editor's own.
+    const TgaImage& fontSheet() const;
     Palette& palette() { return *palette_; }
     // The game whose rules the editor speaks of (Options > Game, else the game folder's).
     Game game() const { return game_; }
@@ -85,6 +94,7 @@ private:
     // Whether a server would cut the name last checked, so that the cut is told once.
     bool serverCutsName_ = false;
     bool checking_ = false;
+    TgaImage background_;
 
     wxMenuBar* menuBar_ = nullptr;
     wxStaticText* nameLabel_ = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/name_files.h"
+#include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
 #include "ui/editor_window.h"
@@ -19,6 +20,9 @@
 
 namespace glimtags {
 namespace {
+
+constexpr const char* kPictureFilter = "PNG picture|*.png";
+constexpr const char* kPictureInitialName = "name.png";
 
 wxString writeFailure(const std::string& path, const std::string& reason)
 {
@@ -37,6 +41,7 @@ FileCommands::FileCommands(EditorWindow& window)
     bind(&FileCommands::OnSaveAsUser, ids::MenuSaveAsUser);
     bind(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost);
     bind(&FileCommands::OnExit, ids::MenuExit);
+    bind(&FileCommands::OnExportPicture, ids::MenuExportPicture);
     window_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
     window_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
                  ids::FirstRecentFile + RecentFiles::kCount - 1);
@@ -167,6 +172,28 @@ void FileCommands::OnMerge(wxCommandEvent&)
         reportFailure(writeFailure(result.failedPath, result.error));
         break;
     }
+}
+
+void FileCommands::OnExportPicture(wxCommandEvent&)
+{
+    if (!window_.mayDrawNamePicture())
+        return;
+    const LanguageTable language = window_.language();
+    const std::string folder = pictureFolder_.empty() ? window_.settings().q3Path : pictureFolder_;
+    const std::optional<platform::PictureExportChoice> chosen = platform::choosePictureToExport(
+        &window_, {{kPictureFilter, folder, kPictureInitialName}, language.lookup("EXPORT_TWICESIZE"),
+                   language.lookup("EXPORT_TRANSPARENT")});
+    if (!chosen)
+        return;
+    const platform::FileWriteResult written =
+        platform::savePicturePng(chosen->path, window_.namePicture({chosen->twiceSize, chosen->transparent}));
+    if (!written) {
+        reportFailure(writeFailure(chosen->path, written.error));
+        return;
+    }
+    pictureFolder_ = std::filesystem::path(chosen->path).parent_path().string();
+    window_.showStatus(platform::textWithPath(
+        formatMessage(language.lookup("STATUS_PICTUREEXPORTED"), {chosen->path}), chosen->path));
 }
 
 void FileCommands::reportFailure(const wxString& message)

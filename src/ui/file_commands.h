@@ -13,7 +13,7 @@ class EditorWindow;
 class RecentFiles;
 
 // The File menu and its toolbar twins: New, Open, the two saves, the merge into the
-// game configuration and Exit (also the window manager's close). The file work
+// game configuration, the picture of the name and Exit (also the window manager's close). The file work
 // itself is the platform's; here are the dialogs and the messages.
 class FileCommands : public wxEvtHandler {
 public:
@@ -32,6 +32,7 @@ private:
     void OnSaveAsUser(wxCommandEvent& event);
     void OnSaveAsHost(wxCommandEvent& event);
     void OnMerge(wxCommandEvent& event);
+    void OnExportPicture(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
     void OnRecentFile(wxCommandEvent& event);
@@ -44,6 +45,8 @@ private:
 
     EditorWindow& window_;
     std::unique_ptr<RecentFiles> recentFiles_;
+    // Where the last picture went in this run; the next export starts there.
+    std::string pictureFolder_;
 };
 
 } // namespace glimtags

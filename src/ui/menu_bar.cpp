@@ -47,6 +47,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"FILE_MERGE", Target::MenuItem, ids::MenuMerge},
     {"FILE_SAVEASUSER", Target::MenuItem, ids::MenuSaveAsUser},
     {"FILE_SAVEASHOST", Target::MenuItem, ids::MenuSaveAsHost},
+    {"FILE_EXPORTPICTURE", Target::MenuItem, ids::MenuExportPicture},
     {"FILE_EXIT", Target::MenuItem, ids::MenuExit},
     {"FILE_RECENT", Target::MenuItem, ids::RecentFilesMenu},
     {"EDIT_MENU", Target::MenuTitle, 1},
@@ -58,6 +59,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"EDIT_SELECTALL", Target::MenuItem, ids::MenuSelectAll},
     {"EDIT_COPYCOMMAND", Target::MenuItem, ids::MenuCopyCommand},
     {"EDIT_COPYHOSTCOMMAND", Target::MenuItem, ids::MenuCopyHostCommand},
+    {"EDIT_COPYPICTURE", Target::MenuItem, ids::MenuCopyPicture},
     {"EDIT_REMOVECODES", Target::MenuItem, ids::MenuRemoveCodes},
     {"EDIT_RAINBOW", Target::MenuItem, ids::MenuRainbow},
     {"EDIT_REMOVENEEDLESSCODES", Target::MenuItem, ids::MenuRemoveNeedlessCodes},
@@ -134,6 +136,7 @@ wxMenuBar* createMenuBar()
     file->Append(ids::MenuMerge, "&Merge Glimtag with q3Config...");
     file->Append(ids::MenuSaveAsUser, "Save Glimtag as &UserName...");
     file->Append(ids::MenuSaveAsHost, "Save Glimtag as &HostName...");
+    file->Append(ids::MenuExportPicture, "Export &Picture...");
     file->AppendSeparator();
     file->Append(ids::MenuExit, "E&xit");
 
@@ -148,6 +151,7 @@ wxMenuBar* createMenuBar()
     edit->AppendSeparator();
     edit->Append(ids::MenuCopyCommand, "Copy as console co&mmand");
     edit->Append(ids::MenuCopyHostCommand, "Copy as &server console command");
+    edit->Append(ids::MenuCopyPicture, "Copy P&icture");
     edit->AppendSeparator();
     edit->Append(ids::MenuRemoveCodes, "Remove colour co&des");
     edit->Append(ids::MenuRainbow, "Rain&bow");

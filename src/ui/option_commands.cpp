@@ -216,7 +216,7 @@ void OptionCommands::applyGame()
 
 void OptionCommands::applyFont()
 {
-    const TgaImage& sheet = window_.fonts().sheet(window_.settings().isOn(Toggle::UseGameFont));
+    const TgaImage& sheet = window_.fontSheet();
     window_.palette().setGlyphs(sheet);
     if (window_.previewCanvas()->sceneStarted())
         window_.previewCanvas()->setFont(sheet);

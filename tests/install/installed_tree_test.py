@@ -1,7 +1,8 @@
 """The installed tree is complete: installed into a fresh prefix, the launcher's command
 started in the launcher's folder shows the editor with its preview background and glyphs, and
 the launcher opens the file types the tree defines. The program answers --help and --version
-without a display, and says so when it has none to show its window on.
+and writes the picture of a name without a display, and says so when it has none to show its
+window on.
 
 Usage (under an X server, e.g. xvfb-run): installed_tree_test.py CMAKE BUILD_DIR
 """
@@ -10,11 +11,13 @@ import re
 import shlex
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
+import zlib
 
 CMAKE, BUILD_DIR = sys.argv[1:3]
 
@@ -55,6 +58,43 @@ def read_ppm(path):
     assert magic == b"P6" and maxval == 255, f"unexpected picture format {magic} {maxval}"
     pixels = data[pos + 1:pos + 1 + 3 * width * height]
     return width, height, [tuple(pixels[i:i + 3]) for i in range(0, len(pixels), 3)]
+
+
+def read_png(path):
+    """Width, height and the RGBA quadruples of an 8-bit RGBA PNG without interlace."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+    pos, compressed = 8, b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        chunk = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", chunk)
+            assert (depth, colour_type, interlace) == (8, 6, 0), "not 8-bit RGBA without interlace"
+        elif kind == b"IDAT":
+            compressed += chunk
+        pos += 12 + length
+    raw, stride, rows, previous = zlib.decompress(compressed), 4 * width, [], bytearray(4 * width)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - 4] if i >= 4 else 0
+            up, corner = previous[i], previous[i - 4] if i >= 4 else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+        rows.append(line)
+        previous = line
+    pixels = [tuple(row[i:i + 4]) for row in rows for i in range(0, stride, 4)]
+    return width, height, pixels
 
 
 def near(colour, reference, tolerance):
@@ -162,10 +202,53 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
         self.assertIn("needs an X display", result.stderr)
 
-    def run_without_display(self, *arguments):
+    def test_export_picture_needs_no_display(self):
+        """A terminal writes the picture of a name, at twice the game's size, from a folder that holds
+        none of the editor's files: the installed font and background draw it (the stored game folder
+        holds no font)."""
+        home = self.prepare_home("English.lan")
+        picture = os.path.join(home, "name.png")
+        result = self.run_without_display("--export-picture", picture, "--scale", "2", TYPED_NAME, home=home)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        width, height, pixels = read_png(picture)
+        cell = 32
+        self.assertEqual((width, height), (8 * cell + cell, 2 * cell), "eight glyphs and half a cell all round")
+        rgb = [c[:3] for c in pixels]
+        margin = rgb[:cell // 2 * width]
+        self.assertTrue(all(c[3] == 255 for c in pixels), "over the background, every pixel is opaque")
+        self.assertGreater(len(set(margin)), 16, "the margin shows the textured background")
+        self.assertFalse(any(is_red(c) or is_yellow(c) for c in margin))
+        glyph_rows = [rgb[y * width:(y + 1) * width] for y in range(cell // 2, cell // 2 + cell)]
+        self.assertTrue(any(is_red(c) for row in glyph_rows for c in row[:width // 2]), "red glyphs on the left")
+        self.assertTrue(any(is_yellow(c) for row in glyph_rows for c in row[width // 2:]), "yellow on the right")
+
+        transparent = os.path.join(home, "clear.png")
+        result = self.run_without_display("--export-picture", transparent, "--transparent", "x", home=home)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        width, height, pixels = read_png(transparent)
+        self.assertEqual((width, height), (32, 32))
+        self.assertEqual(pixels[0][3], 0, "no background, no colour in the margin")
+        self.assertGreater(max(c[3] for c in pixels), 200, "the glyph")
+
+    def test_export_picture_mistakes_and_failures(self):
+        home = self.prepare_home("English.lan")
+        picture = os.path.join(home, "name.png")
+        for arguments in (["--scale", "3", "x"], ["--game", "quake", "x"], []):
+            result = self.run_without_display("--export-picture", picture, *arguments, home=home)
+            self.assertEqual(result.returncode, 2, arguments)
+            self.assertRegex(result.stderr, r"(?s)^glimtags: .*Usage: glimtags ", arguments)
+            self.assertFalse(os.path.exists(picture))
+        result = self.run_without_display("--export-picture", os.path.join(home, "none", "name.png"), "x", home=home)
+        self.assertEqual(result.returncode, 1)
+        self.assertRegex(result.stderr, r"glimtags: cannot write .*/none/name\.png: No such file or directory\n$")
+
+    def run_without_display(self, *arguments, home=None):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         env["ASAN_OPTIONS"] = "detect_leaks=0"
-        return subprocess.run([os.path.join(self.prefix, "bin", "glimtags"), *arguments], env=env,
+        if home:
+            env["HOME"] = home
+            env.pop("XDG_CONFIG_HOME", None)
+        return subprocess.run([os.path.join(self.prefix, "bin", "glimtags"), *arguments], env=env, cwd=home,
                               capture_output=True, text=True, timeout=WAIT_SECONDS)
 
     def test_double_clicked_script_opens_from_any_folder(self):

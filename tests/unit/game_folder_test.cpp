@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+using glimtags::namedGameFolder;
 using glimtags::perUserGameFolder;
 using glimtags::test::TempDir;
 namespace fs = std::filesystem;
@@ -79,6 +81,22 @@ TEST(GameFolder, Pk3FileNames)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"pak0.pk3", "pak1-maps.PK3"}));
     EXPECT_TRUE(glimtags::pk3FileNames(folder.file("missing")).empty());
+}
+
+// A game named on the command line has one folder in the home, whether it exists or not.
+TEST(GameFolder, NamedGameHasItsOwnFolderInTheHome)
+{
+    const std::string cwd = fs::current_path().string();
+    const std::pair<std::pair<const char*, const char*>, std::optional<std::string>> cases[] = {
+        {{"ioquake3", "/home/fred"}, "/home/fred/.q3a/baseq3"},
+        {{"openarena", "/home/fred/"}, "/home/fred/.openarena/baseoa"},
+        {{"openarena", ""}, cwd + "/.openarena/baseoa"},
+        {{"OpenArena", "/home/fred"}, std::nullopt},
+        {{"quake3", "/home/fred"}, std::nullopt},
+        {{"", "/home/fred"}, std::nullopt},
+    };
+    for (const auto& [arguments, folder] : cases)
+        EXPECT_EQ(namedGameFolder(arguments.first, arguments.second), folder) << arguments.first;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/name_text.h"
 
+#include "core/game_glyphs.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,15 +51,17 @@ TEST(NameText, KeepsAtMost255BytesUpToTheFirstZeroAndReadsZeroOutside)
     EXPECT_EQ(std::vector<int>({name.at(-1), name.at(0), name.at(1), name.at(2)}), (std::vector<int>{0, 'a', 0xff, 0}));
 }
 
-TEST(NameText, VisibleLengthAndCaretColumns)
+TEST(NameText, VisibleLengthGlyphsTheGameDrawsAndCaretColumns)
 {
     // The columns for the caret positions 0 .. length.
-    const struct { std::string text; int visible; std::vector<int> columns; } cases[] = {
-        {"^1ab", 2, {0, 0, 0, 1, 2}},  {"^ab", 1, {0, 0, 0, 1}}, {"ab^7c", 3, {0, 1, 2, 2, 2, 3}},
-        {"a^", 1, {0, 1, 1}},          {"^^a", 1, {0, -1, -1, -1}}, {"^", 0, {0, 0}}, {"", 0, {0}},
+    const struct { std::string text; int visible; int gameGlyphs; std::vector<int> columns; } cases[] = {
+        {"^1ab", 2, 2, {0, 0, 0, 1, 2}}, {"^ab", 1, 1, {0, 0, 0, 1}}, {"ab^7c", 3, 3, {0, 1, 2, 2, 2, 3}},
+        {"a^", 1, 2, {0, 1, 1}},         {"^^a", 1, 1, {0, -1, -1, -1}}, {"^!a", 1, 3, {0, 0, 0, 1}},
+        {"^", 0, 1, {0, 0}},             {"", 0, 0, {0}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(glimtags::visibleLength(NameText(c.text)), c.visible) << c.text;
+        EXPECT_EQ(glimtags::gameGlyphCount(NameText(c.text)), c.gameGlyphs) << c.text;
         EXPECT_EQ(allColumns(NameText(c.text)), c.columns) << c.text;
     }
 }
