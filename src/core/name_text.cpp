@@ -13,20 +13,6 @@ static constexpr ColourRgb kCodeColours[8] = {
     {0, 0, 1}, {0, 1, 1}, {1, 0, 1}, {1, 1, 1},
 };
 
-ColourRgb codeColour(unsigned char codeByte)
-{
-    if (codeByte >= '0' && codeByte <= '7')
-        return kCodeColours[codeByte - '0'];
-    return kWhite;
-}
-
-int visibleLength(const NameText& name)
-{
-    int count = 0;
-    walkColours(name, [&count](unsigned char, ColourRgb) { ++count; });
-    return count;
-}
-
 static bool isAsciiLetter(unsigned char byte)
 {
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
@@ -49,16 +35,6 @@ int limitLength(const NameText& name)
         }
     }
     return count;
-}
-
-int visibleColumn(const NameText& name, int position)
-{
-    int carets = 0;
-    for (int i = 0; i < position; ++i)
-        if (startsCode(name, i))
-            ++carets;
-    const int betweenCaretAndCode = startsCode(name, position - 1) && !startsCode(name, position);
-    return position - 2 * carets + betweenCaretAndCode;
 }
 
 bool isGameCodePair(unsigned char first, unsigned char second)

@@ -46,7 +46,8 @@ inline constexpr ColourRgb kBlack{0.0f, 0.0f, 0.0f};
 
 // Three rules tell where a colour code starts; each has one name here.
 
-// The editor's drawing rule: every caret starts a two-byte code, whatever follows it.
+// The editing rule: every caret starts a two-byte code, whatever follows it, which the
+// caret never stands inside and the string check judges by.
 inline bool startsCode(const NameText& name, int index) { return name.at(index) == kCaret; }
 
 // The limit rule: a caret before an ASCII letter counts as a character of its own.
@@ -66,12 +67,6 @@ inline std::string colourCode(unsigned char codeByte)
     return {static_cast<char>(kCaret), static_cast<char>(codeByte)};
 }
 
-// The code bytes '0'..'7' select the game's eight colours; every other byte gives white.
-ColourRgb codeColour(unsigned char codeByte);
-
-// Number of glyphs the preview draws: every caret swallows itself and the byte after it.
-int visibleLength(const NameText& name);
-
 // Length the name limits are measured against: a caret before an ASCII letter counts
 // as a character of its own, like the game's own length rule.
 int limitLength(const NameText& name);
@@ -79,26 +74,6 @@ int limitLength(const NameText& name);
 // The game's screen shows at most this many characters of a name.
 inline constexpr int kInGameLimit = 16;
 inline bool exceedsInGameLimit(const NameText& name) { return limitLength(name) > kInGameLimit; }
-
-// Glyph column of a caret position 0..length; may be negative (as for "^^a").
-int visibleColumn(const NameText& name, int position);
-
-// The colour walk: calls draw(byte, colour) for every glyph of the name, in order.
-// The colour starts white; a caret takes the colour of the byte after it and draws nothing.
-template <typename DrawGlyph>
-void walkColours(const NameText& name, DrawGlyph&& draw)
-{
-    ColourRgb colour = kWhite;
-    for (int i = 0; i < name.length();) {
-        if (startsCode(name, i)) {
-            colour = codeColour(name.at(i + 1));
-            i += 2;
-        } else {
-            draw(name.at(i), colour);
-            ++i;
-        }
-    }
-}
 
 // Colour of a game code byte: (byte - '0') & 7 over the eight colours, so ^8 is black.
 ColourRgb gameCodeColour(unsigned char codeByte);

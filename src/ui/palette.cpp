@@ -27,7 +27,7 @@ constexpr Swatch kSwatches[] = {
 
 wxColour swatchColour(unsigned char codeByte)
 {
-    const ColourRgb colour = codeColour(codeByte);
+    const ColourRgb colour = gameCodeColour(codeByte);
     const auto channel = [](float value) { return static_cast<unsigned char>(value * 255.0f + 0.5f); };
     return wxColour(channel(colour.red), channel(colour.green), channel(colour.blue));
 }

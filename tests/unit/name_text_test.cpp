@@ -1,7 +1,5 @@
 #include "core/name_text.h"
 
-#include "core/game_glyphs.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,26 +10,17 @@ using glimtags::NameText;
 
 namespace {
 
-std::vector<int> allColumns(const NameText& name)
-{
-    std::vector<int> columns;
-    for (int p = 0; p <= name.length(); ++p)
-        columns.push_back(glimtags::visibleColumn(name, p));
-    return columns;
-}
-
 struct DrawnGlyph {
     unsigned char byte;
     ColourRgb colour;
     bool operator==(const DrawnGlyph&) const = default;
 };
 
-// The glyphs drawn by the editor's colour rule, or by the game's.
-std::vector<DrawnGlyph> walk(const NameText& name, bool gameRule = false)
+// The glyphs the game draws, each in its colour.
+std::vector<DrawnGlyph> walk(const NameText& name)
 {
     std::vector<DrawnGlyph> glyphs;
-    const auto draw = [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); };
-    gameRule ? glimtags::walkGameColours(name, draw) : glimtags::walkColours(name, draw);
+    glimtags::walkGameColours(name, [&](unsigned char byte, ColourRgb colour) { glyphs.push_back({byte, colour}); });
     return glyphs;
 }
 
@@ -51,21 +40,6 @@ TEST(NameText, KeepsAtMost255BytesUpToTheFirstZeroAndReadsZeroOutside)
     EXPECT_EQ(std::vector<int>({name.at(-1), name.at(0), name.at(1), name.at(2)}), (std::vector<int>{0, 'a', 0xff, 0}));
 }
 
-TEST(NameText, VisibleLengthGlyphsTheGameDrawsAndCaretColumns)
-{
-    // The columns for the caret positions 0 .. length.
-    const struct { std::string text; int visible; int gameGlyphs; std::vector<int> columns; } cases[] = {
-        {"^1ab", 2, 2, {0, 0, 0, 1, 2}}, {"^ab", 1, 1, {0, 0, 0, 1}}, {"ab^7c", 3, 3, {0, 1, 2, 2, 2, 3}},
-        {"a^", 1, 2, {0, 1, 1}},         {"^^a", 1, 1, {0, -1, -1, -1}}, {"^!a", 1, 3, {0, 0, 0, 1}},
-        {"^", 0, 1, {0, 0}},             {"", 0, 0, {0}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(glimtags::visibleLength(NameText(c.text)), c.visible) << c.text;
-        EXPECT_EQ(glimtags::gameGlyphCount(NameText(c.text)), c.gameGlyphs) << c.text;
-        EXPECT_EQ(allColumns(NameText(c.text)), c.columns) << c.text;
-    }
-}
-
 // The limit length counts a caret before an ASCII letter as a character of its own.
 TEST(NameText, LimitLengthAtTheEdgesOfTheLetters)
 {
@@ -81,31 +55,16 @@ TEST(NameText, LimitLengthAtTheEdgesOfTheLetters)
         EXPECT_EQ(glimtags::exceedsInGameLimit(NameText(text)), exceeds) << text;
 }
 
-TEST(NameText, EveryCaretTakesTheColourOfTheByteAfterIt)
-{
-    for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'1', kRed}, {'6', {1, 0, 1}},
-                                       {'7', kW}, {'8', kW}, {'/', kW}, {'a', kW}, {0, kW}})
-        EXPECT_EQ(glimtags::codeColour(code), colour) << code;
-    const struct { const char* text; std::vector<DrawnGlyph> drawn; } cases[] = {
-        {"^1A^2B", {{'A', kRed}, {'B', kGreen}}},
-        {"^^a", {{'a', kW}}},
-        {"^0a^", {{'a', kK}}},
-        {"^1a^8b", {{'a', kRed}, {'b', kW}}},
-        {"a^1", {{'a', kW}}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(walk(NameText(c.text)), c.drawn) << c.text;
-}
-
 // The game takes any caret before a letter or digit as a code, its colour repeating every eight bytes.
 TEST(NameText, TheGamesColourRuleWrapsEveryEightBytes)
 {
     for (const auto& [code, colour] : {std::pair<unsigned char, ColourRgb>{'0', kK}, {'7', kW}, {'8', kK}, {'9', kRed},
                                        {'a', kRed}, {'h', kK}, {'A', kRed}, {'H', kK}, {'C', kYellow}, {'z', kGreen}})
         EXPECT_EQ(glimtags::gameCodeColour(code), colour) << code;
-    EXPECT_EQ(walk(NameText("^^1A^!B^"), true),
+    EXPECT_EQ(walk(NameText("^^1A^!B^")),
               (std::vector<DrawnGlyph>{{'^', kW}, {'A', kRed}, {'^', kRed}, {'!', kRed}, {'B', kRed}, {'^', kRed}}));
-    EXPECT_EQ(walk(NameText("^8x^hy^\xe9^\x01"), true),
+    EXPECT_EQ(walk(NameText("^8x^hy^\xe9^\x01")),
               (std::vector<DrawnGlyph>{{'x', kK}, {'y', kK}, {'^', kK}, {0xe9, kK}, {'^', kK}, {1, kK}}));
     EXPECT_TRUE(glimtags::isGameColourCode(NameText("a^Z"), 1));
+    EXPECT_EQ(walk(NameText("^1A^2B^0a^")), (std::vector<DrawnGlyph>{{'A', kRed}, {'B', kGreen}, {'a', kK}, {'^', kK}}));
 }
