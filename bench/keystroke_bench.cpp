@@ -42,10 +42,10 @@ public:
             glimtags::platform::SettingsFile::userSettingsPath());
         store_->writeText(glimtags::settings_key::Language, "English.lan");
         store_->writeText(glimtags::settings_key::q3Path, (root_ / "baseq3").string());
-        for (const char* toggle : {glimtags::settings_key::AutoChecking, glimtags::settings_key::EnableStripe,
-                                   glimtags::settings_key::EnableTextCursor, glimtags::settings_key::CharInfo,
-                                   glimtags::settings_key::InGameLimit})
-            store_->writeInteger(toggle, 1);
+        for (const glimtags::Toggle toggle : {glimtags::Toggle::AutoChecking, glimtags::Toggle::EnableStripe,
+                                              glimtags::Toggle::EnableTextCursor, glimtags::Toggle::CharInfo,
+                                              glimtags::Toggle::InGameLimit})
+            store_->writeInteger(glimtags::settingsKey(toggle), 1);
     }
     ~Session()
     {

@@ -40,16 +40,7 @@ inline constexpr int MenuContents = wxID_HIGHEST + 1;
 inline constexpr int MenuSaveAsUser = wxID_HIGHEST + 2;
 inline constexpr int MenuSaveAsHost = wxID_HIGHEST + 3;
 inline constexpr int MenuMerge = wxID_HIGHEST + 4;
-inline constexpr int MenuStripe = wxID_HIGHEST + 5;
-inline constexpr int MenuTextCursor = wxID_HIGHEST + 6;
-inline constexpr int MenuCharInfo = wxID_HIGHEST + 7;
-inline constexpr int MenuLimitGuide = wxID_HIGHEST + 8;
-inline constexpr int MenuEndsWhite = wxID_HIGHEST + 9;
 inline constexpr int MenuCheckString = wxID_HIGHEST + 10;
-inline constexpr int MenuAutoCheck = wxID_HIGHEST + 11;
-inline constexpr int MenuCheckGameRules = wxID_HIGHEST + 12;
-inline constexpr int MenuShowInGameName = wxID_HIGHEST + 13;
-inline constexpr int MenuUseGameFont = wxID_HIGHEST + 14;
 inline constexpr int MenuGamePath = wxID_HIGHEST + 15;
 inline constexpr int MenuLanguage = wxID_HIGHEST + 16;
 inline constexpr int MenuSetBackground = wxID_HIGHEST + 17;
@@ -71,5 +62,7 @@ inline constexpr int GameMenu = wxID_HIGHEST + 28;
 inline constexpr int MenuExportPicture = wxID_HIGHEST + 29;
 inline constexpr int MenuCopyPicture = wxID_HIGHEST + 30;
 inline constexpr int FirstGameItem = wxID_HIGHEST + 31;
+// Options: one check item per row of kToggleOptions, in its order, clear of the games.
+inline constexpr int FirstToggleItem = wxID_HIGHEST + 100;
 
 } // namespace glimtags::ids

@@ -17,19 +17,6 @@
 namespace glimtags {
 namespace {
 
-struct ToggleItem {
-    Toggle option;
-    int id;
-};
-
-constexpr ToggleItem kToggleItems[] = {
-    {Toggle::EnableStripe, ids::MenuStripe},   {Toggle::EnableTextCursor, ids::MenuTextCursor},
-    {Toggle::CharInfo, ids::MenuCharInfo},     {Toggle::InGameLimit, ids::MenuLimitGuide},
-    {Toggle::EndColorWhite, ids::MenuEndsWhite}, {Toggle::AutoChecking, ids::MenuAutoCheck},
-    {Toggle::ShowInGameName, ids::MenuShowInGameName}, {Toggle::CheckGameRules, ids::MenuCheckGameRules},
-    {Toggle::UseGameFont, ids::MenuUseGameFont},
-};
-
 // Where a language text goes: a menu title by position, an item by id, a label, or
 // the tooltip of a toolbar button that has no fixed English one.
 enum class Target { MenuTitle, MenuItem, NameLabel, SpecialCharsGroup, ToolTip };
@@ -67,16 +54,7 @@ constexpr LocalisedText kLocalisedTexts[] = {
     {"EDIT_UNDO", Target::ToolTip, ids::MenuUndo},
     {"EDIT_REDO", Target::ToolTip, ids::MenuRedo},
     {"OPTIONS", Target::MenuTitle, 2},
-    {"OPTIONS_STRIPE", Target::MenuItem, ids::MenuStripe},
-    {"OPTIONS_TEXTCURSOR", Target::MenuItem, ids::MenuTextCursor},
-    {"OPTIONS_CHARINFO", Target::MenuItem, ids::MenuCharInfo},
-    {"OPTIONS_SCRGUIDE", Target::MenuItem, ids::MenuLimitGuide},
-    {"OPTIONS_ENDSWHITE", Target::MenuItem, ids::MenuEndsWhite},
     {"OPTIONS_CHECKSTR", Target::MenuItem, ids::MenuCheckString},
-    {"OPTIONS_AUTOCHECK", Target::MenuItem, ids::MenuAutoCheck},
-    {"OPTIONS_GAMERULES", Target::MenuItem, ids::MenuCheckGameRules},
-    {"OPTIONS_SHOWINGAMENAME", Target::MenuItem, ids::MenuShowInGameName},
-    {"OPTIONS_GAMEFONT", Target::MenuItem, ids::MenuUseGameFont},
     {"OPTIONS_GAMEMENU", Target::MenuItem, ids::GameMenu},
     {"OPTIONS_Q3APATH", Target::MenuItem, ids::MenuGamePath},
     {"OPTIONS_LANGUAGE", Target::MenuItem, ids::MenuLanguage},
@@ -120,6 +98,13 @@ wxString withKeys(const wxString& text, const wxString& builtIn)
     return keys.empty() ? text : text + '\t' + keys;
 }
 
+void appendToggles(wxMenu& menu, OptionsMenuPart part)
+{
+    for (const ToggleOption& row : kToggleOptions)
+        if (row.part == part)
+            menu.AppendCheckItem(menuItemFor(row.option), row.menuText);
+}
+
 constexpr int kToolWidth = 18;
 constexpr int kToolHeight = 17;
 
@@ -159,18 +144,12 @@ wxMenuBar* createMenuBar()
     edit->Append(ids::MenuServerVersion, "Make it as the ser&ver shows it");
 
     auto* options = new wxMenu;
-    options->AppendCheckItem(ids::MenuStripe, "Enable color &Stripe behind NickName");
-    options->AppendCheckItem(ids::MenuTextCursor, "Enable &Text-Cursor");
-    options->AppendCheckItem(ids::MenuCharInfo, "Enable Char &Info");
-    options->AppendCheckItem(ids::MenuLimitGuide, "Enable In-game screen &limit guide");
-    options->AppendCheckItem(ids::MenuEndsWhite, "String ends with &white code");
+    appendToggles(*options, OptionsMenuPart::Top);
     options->AppendSeparator();
     options->Append(ids::MenuCheckString, "&Check String");
-    options->AppendCheckItem(ids::MenuAutoCheck, "&Enable AutoCheck String");
-    options->AppendCheckItem(ids::MenuCheckGameRules, "Check for the game's &rules");
+    appendToggles(*options, OptionsMenuPart::CheckString);
     options->AppendSeparator();
-    options->AppendCheckItem(ids::MenuShowInGameName, "Show the in-game &name");
-    options->AppendCheckItem(ids::MenuUseGameFont, "Use the game's &font");
+    appendToggles(*options, OptionsMenuPart::Game);
     auto* games = new wxMenu;
     for (const Game game : kGames)
         games->AppendRadioItem(menuItemFor(game), gameProfile(game).title);
@@ -198,14 +177,15 @@ wxMenuBar* createMenuBar()
 void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language)
 {
     wxMenuBar& menuBar = *frame.GetMenuBar();
+    // wx reads an empty item text as a request for a stock text; a blank shows the same.
+    const auto setItemText = [&menuBar](int id, const wxString& value) {
+        menuBar.SetLabel(id, withKeys(value.empty() ? wxString(" ") : value, menuBar.GetLabel(id)));
+    };
     for (const LocalisedText& text : kLocalisedTexts) {
         const wxString value = platform::fromLatin1(language.lookup(text.key));
         switch (text.target) {
         case Target::MenuTitle: menuBar.SetMenuLabel(static_cast<std::size_t>(text.where), value); break;
-        // wx reads an empty item text as a request for a stock text; a blank shows the same.
-        case Target::MenuItem:
-            menuBar.SetLabel(text.where, withKeys(value.empty() ? wxString(" ") : value, menuBar.GetLabel(text.where)));
-            break;
+        case Target::MenuItem: setItemText(text.where, value); break;
         case Target::ToolTip:
             if (wxToolBar* tools = frame.GetToolBar())
                 tools->SetToolShortHelp(text.where, wxStripMenuCodes(value));
@@ -214,29 +194,28 @@ void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialChars
         case Target::SpecialCharsGroup: specialCharsGroup.SetLabel(value); break;
         }
     }
+    for (const ToggleOption& row : kToggleOptions)
+        setItemText(menuItemFor(row.option), platform::fromLatin1(language.lookup(row.languageKey)));
     menuBar.Refresh();
 }
 
 void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings)
 {
-    for (const ToggleItem& item : kToggleItems)
-        menuBar.Check(item.id, settings.isOn(item.option));
+    for (const ToggleOption& row : kToggleOptions)
+        menuBar.Check(menuItemFor(row.option), settings.isOn(row.option));
 }
 
 int menuItemFor(Toggle option)
 {
-    for (const ToggleItem& item : kToggleItems)
-        if (item.option == option)
-            return item.id;
-    return 0;
+    return ids::FirstToggleItem + static_cast<int>(option);
 }
 
 std::optional<Toggle> toggleForMenuItem(int id)
 {
-    for (const ToggleItem& item : kToggleItems)
-        if (item.id == id)
-            return item.option;
-    return std::nullopt;
+    const int index = id - ids::FirstToggleItem;
+    if (index < 0 || index >= static_cast<int>(kToggleCount))
+        return std::nullopt;
+    return kToggleOptions[index].option;
 }
 
 int menuItemFor(Game game)

@@ -42,10 +42,8 @@ std::optional<TgaImage> loadPicture(const std::string& path)
 OptionCommands::OptionCommands(EditorWindow& window)
     : window_(window)
 {
-    for (const int toggle : {ids::MenuStripe, ids::MenuTextCursor, ids::MenuCharInfo, ids::MenuLimitGuide,
-                             ids::MenuEndsWhite, ids::MenuAutoCheck, ids::MenuShowInGameName,
-                             ids::MenuCheckGameRules, ids::MenuUseGameFont})
-        window_.Bind(wxEVT_MENU, &OptionCommands::OnToggle, this, toggle);
+    for (const ToggleOption& row : kToggleOptions)
+        window_.Bind(wxEVT_MENU, &OptionCommands::OnToggle, this, menuItemFor(row.option));
     window_.Bind(wxEVT_MENU, &OptionCommands::OnCheckString, this, ids::MenuCheckString);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnGamePath, this, ids::MenuGamePath);
     window_.Bind(wxEVT_MENU, &OptionCommands::OnSetLanguage, this, ids::MenuLanguage);
@@ -61,15 +59,17 @@ void OptionCommands::OnToggle(wxCommandEvent& event)
         return;
     const bool on = window_.settings().toggle(*option, window_.store());
     window_.menus().Check(event.GetId(), on);
-    if (*option == Toggle::UseGameFont) {
+    switch (toggleOption(*option).effect) {
+    case ToggleEffect::SwitchFont:
         // Switched on, a sheet that cannot be used says why; the editor's own one stays.
         if (on && !window_.fonts().gameSheetUsable())
             platform::showMessage(&window_, platform::fromLatin1(window_.language().lookup("MESSAGE_GAMEFONTUNUSABLE")) +
                                                 "\n" + platform::fromFileSystem(window_.fonts().problem()));
         applyFont();
+        [[fallthrough]];
+    case ToggleEffect::Repaint: window_.requestRepaint(); break;
+    case ToggleEffect::Nothing: break;
     }
-    if (*option != Toggle::EndColorWhite && *option != Toggle::AutoChecking && *option != Toggle::CheckGameRules)
-        window_.requestRepaint();
 }
 
 void OptionCommands::OnCheckString(wxCommandEvent&)
@@ -186,7 +186,7 @@ void OptionCommands::findGameFont()
 {
     FontSheets& fonts = window_.fonts();
     fonts.findGameSheet(window_.settings().q3Path);
-    wxMenuItem* item = window_.menus().FindItem(ids::MenuUseGameFont);
+    wxMenuItem* item = window_.menus().FindItem(menuItemFor(Toggle::UseGameFont));
     item->Enable(fonts.gameSheetFound());
     platform::setMenuItemTooltip(*item, fonts.gameSheetFound()
                                             ? wxString()

@@ -12,6 +12,7 @@
 
 using glimtags::Game;
 using glimtags::menuItemFor;
+using glimtags::Toggle;
 using glimtags::test::ExpectMessage;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
@@ -43,14 +44,14 @@ TEST_F(GameOptionsTest, TheServersNameAndTheGamesRulesFollowTheirOptions)
     setName("  ^0Dark", 0, 0);
     ASSERT_TRUE(window->previewState().serverName);
     EXPECT_EQ(window->previewState().serverName->bytes(), "Dark");
-    command(ids::MenuShowInGameName);
+    command(menuItemFor(Toggle::ShowInGameName));
     EXPECT_FALSE(window->previewState().serverName);
     EXPECT_NE(settingsText().find("ShowInGameName=0"), std::string::npos);
 
     // Check String tells where a server cuts the name only with the rules on.
     setName(std::string(34, 'x') + "^1yz", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
-    command(ids::MenuCheckGameRules);
+    command(menuItemFor(Toggle::CheckGameRules));
     wxString cut;
     GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_OK, &cut));
     EXPECT_TRUE(cut.StartsWith("A server keeps only the first 35 bytes")) << cut;
@@ -64,12 +65,12 @@ TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
     // A sheet of opaque white: every glyph a solid square.
     putGameSheet(glimtags::test::tga({.width = 256, .height = 256}, std::vector<unsigned char>(256 * 256 * 4, 0xff)));
     startEditor();
-    EXPECT_TRUE(window->menus().IsEnabled(ids::MenuUseGameFont));
+    EXPECT_TRUE(window->menus().IsEnabled(menuItemFor(Toggle::UseGameFont)));
     setName("^1W", 0, 0);
     // A solid square fills the whole glyph cell, which a letter never does.
     const auto cellCorner = [this] { return previewOnScreen().GetRed(11, 99); };
     EXPECT_GT(cellCorner(), 200);
-    command(ids::MenuUseGameFont);
+    command(menuItemFor(Toggle::UseGameFont));
     EXPECT_LT(cellCorner(), 100) << "switched off, the editor's own font draws";
 
     // A sheet that is not a picture, or not a square of cells, leaves the editor's own font.
@@ -77,15 +78,16 @@ TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
         putGameSheet(broken);
         GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
         wxString message;
-        GT_TEST_DIALOG(command(ids::MenuUseGameFont), ExpectMessage(wxID_OK, &message));
+        GT_TEST_DIALOG(command(menuItemFor(Toggle::UseGameFont)), ExpectMessage(wxID_OK, &message));
         EXPECT_TRUE(message.Contains("bigchars.tga")) << message;
         EXPECT_LT(cellCorner(), 100) << message;
-        command(ids::MenuUseGameFont);
+        command(menuItemFor(Toggle::UseGameFont));
     }
 
     fs::remove_all(fs::path(gameFolder()) / "gfx");
     GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
-    EXPECT_FALSE(window->menus().IsEnabled(ids::MenuUseGameFont)) << "with no sheet the option cannot be chosen";
+    EXPECT_FALSE(window->menus().IsEnabled(menuItemFor(Toggle::UseGameFont)))
+        << "with no sheet the option cannot be chosen";
 }
 
 TEST_F(GameOptionsTest, TheEditorsOwnSheetMissingOrUnusableIsToldAndTheEditorGoesOn)
@@ -122,10 +124,10 @@ TEST_F(GameOptionsTest, TheGameFollowsTheFolderUntilChosen)
     setName("^7", 0, 0);
     EXPECT_EQ(window->previewState().serverName, glimtags::NameText("Nameless0"));
     // Check String asks by the chosen game's rules: OpenArena keeps a black code.
-    command(ids::MenuCheckGameRules);
+    command(menuItemFor(Toggle::CheckGameRules));
     setName("A^0B", 0, 0);
     GT_EXPECT_NO_DIALOG(command(ids::MenuCheckString));
-    command(ids::MenuCheckGameRules);
+    command(menuItemFor(Toggle::CheckGameRules));
     setName("^7", 0, 0);
 
     command(menuItemFor(Game::Ioquake3));

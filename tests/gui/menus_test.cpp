@@ -5,6 +5,7 @@
 #include "dialogs/update_dialog.h"
 #include "platform/open_document.h"
 #include "ui/control_ids.h"
+#include "ui/menu_bar.h"
 
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using glimtags::menuItemFor;
+using glimtags::Toggle;
 namespace ids = glimtags::ids;
 
 namespace {
@@ -56,8 +59,8 @@ TEST_F(MenusTest, EachItemInItsPlaceShowsItsOwnKeyAndEachButtonRunsItsItem)
     EXPECT_EQ(window->GetToolBar()->GetToolShortHelp(ids::MenuUndo), "EDIT_UNDO");
     EXPECT_EQ(window->GetToolBar()->GetToolShortHelp(ids::MenuNew), "New Glimtag") << "the toolbar stays English";
     EXPECT_EQ(window->FindWindow(ids::NameLabel)->GetLabel(), "STATIC_ENTERNAME");
-    EXPECT_TRUE(menus().IsChecked(ids::MenuStripe)) << "a stored 5 counts as on";
-    EXPECT_FALSE(menus().IsChecked(ids::MenuAutoCheck));
+    EXPECT_TRUE(menus().IsChecked(menuItemFor(Toggle::EnableStripe))) << "a stored 5 counts as on";
+    EXPECT_FALSE(menus().IsChecked(menuItemFor(Toggle::AutoChecking)));
 }
 
 TEST_F(MenusTest, HelpItemsRunTheirCommands)

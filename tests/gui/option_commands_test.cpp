@@ -4,6 +4,7 @@
 #include "gui/dialog_expectations.h"
 #include "support/tga_bytes.h"
 #include "ui/control_ids.h"
+#include "ui/menu_bar.h"
 #include "ui/preview_canvas.h"
 #include "ui/settings_failure_notice.h"
 
@@ -16,6 +17,8 @@ using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
 using glimtags::test::FileDialogSeen;
+using glimtags::menuItemFor;
+using glimtags::Toggle;
 namespace ids = glimtags::ids;
 namespace fs = std::filesystem;
 
@@ -36,13 +39,14 @@ TEST_F(OptionCommandsTest, TogglesFlipTheirMarkStoreAtOnceAndRepaint)
         return image.GetRed(8, 96) + image.GetGreen(8, 96) + image.GetBlue(8, 96);
     };
     const int withStripe = stripeLightness();
-    command(ids::MenuStripe);
-    EXPECT_FALSE(window->menus().IsChecked(ids::MenuStripe));
+    command(menuItemFor(Toggle::EnableStripe));
+    EXPECT_FALSE(window->menus().IsChecked(menuItemFor(Toggle::EnableStripe)));
     EXPECT_NE(settingsText().find("EnableStripe=0"), std::string::npos);
     EXPECT_LT(stripeLightness() + 60, withStripe) << "the grey stripe is gone from the preview";
-    for (const auto& [id, stored] : {std::pair{ids::MenuTextCursor, "EnableTextCursor=0\n"}, {ids::MenuCharInfo, "CharInfo=0\n"},
-                                     {ids::MenuLimitGuide, "InGameLimit=0\n"}, {ids::MenuEndsWhite, "EndColorWhite=0\n"}}) {
-        command(id);
+    for (const auto& [option, stored] :
+         {std::pair{Toggle::EnableTextCursor, "EnableTextCursor=0\n"}, {Toggle::CharInfo, "CharInfo=0\n"},
+          {Toggle::InGameLimit, "InGameLimit=0\n"}, {Toggle::EndColorWhite, "EndColorWhite=0\n"}}) {
+        command(menuItemFor(option));
         EXPECT_NE(settingsText().find(stored), std::string::npos) << stored;
     }
 }
@@ -53,7 +57,7 @@ TEST_F(OptionCommandsTest, CheckStringRunsFromTheMenuAndEveryChange)
     startEditor();
     GT_TEST_DIALOG(setName(std::string("x\x05") + "y", 0, 0), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "xy") << "AutoCheck asks after a change";
-    command(ids::MenuAutoCheck);
+    command(menuItemFor(Toggle::AutoChecking));
     GT_EXPECT_NO_DIALOG(setName(std::string("a\x05") + "b", 0, 0));
     wxString question;
     GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES, &question));
@@ -61,7 +65,7 @@ TEST_F(OptionCommandsTest, CheckStringRunsFromTheMenuAndEveryChange)
     EXPECT_EQ(question, "This character is not allowed in a name.\nDo you want to delete it?");
     // Turning AutoCheck on asks nothing until the next change.
     setName(std::string("a\x05") + "b", 0, 0);
-    GT_EXPECT_NO_DIALOG(command(ids::MenuAutoCheck));
+    GT_EXPECT_NO_DIALOG(command(menuItemFor(Toggle::AutoChecking)));
 }
 
 // A deletion of the check is a change of the name, but starts no second check; a No
@@ -142,7 +146,7 @@ TEST_F(OptionCommandsTest, UnstorableSettingsAreReportedOnceAndTheFirstRunGoesOn
     EXPECT_TRUE(message.StartsWith("Unable to store the settings in '" +
                                    glimtags::platform::SettingsFile::userSettingsPath() + "'!"))
         << message;
-    GT_EXPECT_NO_DIALOG(command(ids::MenuStripe));
+    GT_EXPECT_NO_DIALOG(command(menuItemFor(Toggle::EnableStripe)));
     EXPECT_TRUE(window->settings().isOn(glimtags::Toggle::EnableStripe)) << "the option holds for this run";
 }
 

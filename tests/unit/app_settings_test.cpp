@@ -6,7 +6,7 @@
 #include <string>
 
 using glimtags::AppSettings;
-using glimtags::Toggle;
+using glimtags::ToggleOption;
 
 namespace {
 
@@ -36,10 +36,6 @@ struct MemoryStore : glimtags::SettingsStore {
     bool keeps = true;
 };
 
-const Toggle kToggles[] = {Toggle::EnableStripe,   Toggle::EnableTextCursor, Toggle::EndColorWhite,
-                           Toggle::CharInfo,       Toggle::InGameLimit,      Toggle::AutoChecking,
-                           Toggle::ShowInGameName, Toggle::CheckGameRules,   Toggle::UseGameFont};
-
 } // namespace
 
 TEST(AppSettings, LoadStartsFromDefaults)
@@ -49,11 +45,12 @@ TEST(AppSettings, LoadStartsFromDefaults)
     AppSettings settings;
     settings.q3Path = "/stale";
     settings.Game = "openarena";
-    for (Toggle option : kToggles)
-        settings.value(option) = 7;
+    for (const ToggleOption& row : glimtags::kToggleOptions)
+        settings.value(row.option) = 7;
     settings.load(store);
-    for (Toggle option : kToggles)
-        EXPECT_EQ(settings.value(option), AppSettings{}.value(option)) << glimtags::settingsKey(option);
+    for (const ToggleOption& row : glimtags::kToggleOptions)
+        EXPECT_EQ(settings.value(row.option), row.defaultValue) << row.key;
+    EXPECT_EQ(AppSettings{}.toggleValues, settings.toggleValues) << "a new settings holds the defaults too";
     EXPECT_EQ(settings.q3Path, "");
     EXPECT_EQ(settings.Game, "") << "no game chosen: the game folder's";
     store.texts["Game"] = "openarena";
@@ -63,24 +60,25 @@ TEST(AppSettings, LoadStartsFromDefaults)
     EXPECT_EQ(store.texts["BackGrnd Image"], "") << "and is not rewritten";
 }
 
-// Each option flips alone, is stored as 0 or 1 under its own key, and holds for the
-// run even when the store cannot keep it.
-TEST(AppSettings, ToggleFlipsOneOptionAndStoresItAtOnce)
+// Each option is read from its own key, flips alone, is stored as 0 or 1 under that key,
+// and holds for the run even when the store cannot keep it.
+TEST(AppSettings, EachOptionRoundTripsThroughItsOwnKey)
 {
-    for (Toggle option : kToggles) {
-        const std::string key = glimtags::settingsKey(option);
+    for (const ToggleOption& row : glimtags::kToggleOptions) {
+        const std::string key = row.key;
         MemoryStore store;
         store.integers[key] = 5;
         AppSettings settings;
         settings.load(store);
-        EXPECT_FALSE(settings.toggle(option, store)) << key;
+        EXPECT_EQ(settings.value(row.option), 5) << key;
+        EXPECT_FALSE(settings.toggle(row.option, store)) << key;
         EXPECT_EQ(store.integers, (std::map<std::string, int>{{key, 0}}));
-        EXPECT_TRUE(settings.toggle(option, store)) << key;
+        EXPECT_TRUE(settings.toggle(row.option, store)) << key;
         EXPECT_EQ(store.integers[key], 1);
-        for (Toggle other : kToggles)
-            EXPECT_EQ(settings.value(other), other == option ? 1 : AppSettings{}.value(other)) << key;
+        for (const ToggleOption& other : glimtags::kToggleOptions)
+            EXPECT_EQ(settings.value(other.option), other.option == row.option ? 1 : other.defaultValue) << key;
         store.keeps = false;
-        EXPECT_FALSE(settings.toggle(option, store));
-        EXPECT_FALSE(settings.isOn(option));
+        EXPECT_FALSE(settings.toggle(row.option, store));
+        EXPECT_FALSE(settings.isOn(row.option));
     }
 }
