@@ -14,6 +14,8 @@
 #include "ui/name_box.h"
 #include "ui/name_box_clipboard.h"
 
+#include <iterator>
+
 namespace glimtags {
 
 EditCommands::EditCommands(EditorWindow& window)
@@ -34,8 +36,8 @@ EditCommands::EditCommands(EditorWindow& window)
     bind(&EditCommands::OnRainbow, ids::MenuRainbow);
     bind(&EditCommands::OnRemoveNeedlessCodes, ids::MenuRemoveNeedlessCodes);
     bind(&EditCommands::OnServerVersion, ids::MenuServerVersion);
-    const wxAcceleratorEntry redoKey(wxACCEL_CTRL, 'Y', ids::KeyRedo);
-    window_.SetAcceleratorTable(wxAcceleratorTable(1, &redoKey));
+    const wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'Y', ids::KeyRedo}};
+    window_.SetAcceleratorTable(wxAcceleratorTable(std::size(keys), keys));
 }
 
 void EditCommands::OnUndo(wxCommandEvent&)
