@@ -1,15 +1,9 @@
 #include "core/desktop_entry.h"
 
+#include "core/text_trim.h"
+
 namespace glimtags {
 namespace {
-
-std::string_view trimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string unescapeValue(std::string_view value)
 {
@@ -68,10 +62,10 @@ std::optional<std::string> desktopEntryExec(std::string_view entry)
         }
         if (!inMainGroup || !line.starts_with("Exec"))
             continue;
-        const std::string_view rest = trimBlanks(line.substr(4));
+        const std::string_view rest = trimmed(line.substr(4), " \t");
         if (!rest.starts_with('='))
             continue;
-        std::string command = unescapeValue(trimBlanks(rest.substr(1)));
+        std::string command = unescapeValue(trimmed(rest.substr(1), " \t"));
         if (command.empty())
             return std::nullopt;
         return command;

@@ -1,6 +1,7 @@
 #include "platform/settings_file.h"
 
 #include "core/regular_file.h"
+#include "core/text_trim.h"
 #include "platform/file_writer.h"
 #include "platform/text_encoding.h"
 
@@ -21,13 +22,8 @@ namespace {
 
 wxString keyString(std::string_view key) { return wxString::FromAscii(key.data(), key.size()); }
 
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+// A line may end in a carriage return when the file was written elsewhere.
+std::string_view trimmed(std::string_view text) { return glimtags::trimmed(text, " \t\r"); }
 
 // The name of the value a line sets; empty for a comment, a blank line or a group.
 std::string_view keyOf(std::string_view line)
