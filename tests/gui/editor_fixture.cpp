@@ -2,6 +2,7 @@
 
 #include "core/regular_file.h"
 #include "platform/beep.h"
+#include "support/tga_bytes.h"
 #include "ui/preview_canvas.h"
 
 #include <wx/uiaction.h>
@@ -137,6 +138,32 @@ void EditorFixture::setName(const std::string& bytes, int selectionStart, int se
 wxImage EditorFixture::previewOnScreen()
 {
     return screenImage(window->previewCanvas());
+}
+
+void EditorFixture::startUsualEditor()
+{
+    storeUsualSettings();
+    storeSetting("AutoChecking", 0);
+    startEditor();
+}
+
+void EditorFixture::putGameSheet(const std::string& bytes)
+{
+    std::filesystem::create_directories(std::filesystem::path(gameFolder()) / "gfx" / "2d");
+    home.write("baseq3/gfx/2d/bigchars.tga", bytes);
+}
+
+std::string EditorFixture::solidSheet(int width, int height)
+{
+    return tga({.width = width, .height = height}, std::vector<unsigned char>(std::size_t(width) * height * 4, 0xff));
+}
+
+std::string EditorFixture::plainPicture(unsigned char red, unsigned char green, unsigned char blue)
+{
+    std::vector<unsigned char> pixels;
+    for (int i = 0; i < 4; ++i)
+        pixels.insert(pixels.end(), {blue, green, red}); // stored blue first
+    return tga({.width = 2, .height = 2, .depth = 24}, pixels);
 }
 
 } // namespace glimtags::test

@@ -60,6 +60,15 @@ protected:
     EditorWindow* window = nullptr;
     wxWeakRef<EditorWindow> windowRef;
     int beeps = 0;
+
+    // The usual settings without the automatic check, then the editor.
+    void startUsualEditor();
+    // The game's font sheet as a loose file of the game folder.
+    void putGameSheet(const std::string& bytes);
+    // A sheet of opaque white: every glyph a solid square that fills its cell.
+    static std::string solidSheet(int width = 256, int height = 256);
+    // A TGA picture of 2 x 2 pixels in one colour.
+    static std::string plainPicture(unsigned char red, unsigned char green, unsigned char blue);
 };
 
 } // namespace glimtags::test
