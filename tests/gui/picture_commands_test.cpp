@@ -1,13 +1,17 @@
 #include "gui/editor_fixture.h"
 
-#include "support/tga_bytes.h"
+#include "core/data_files.h"
 #include "ui/control_ids.h"
+#include "ui/picture_command_line.h"
 
 #include <wx/clipbrd.h>
 #include <wx/statusbr.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
+using glimtags::test::EditorFixture;
 using glimtags::test::ExpectFileDialog;
 using glimtags::test::ExpectMessage;
 using glimtags::test::FileDialogSeen;
@@ -17,19 +21,13 @@ namespace fs = std::filesystem;
 namespace {
 
 // The editor over a background of one colour, so that the picture's margin shows it exactly.
-class PictureCommandsTest : public glimtags::test::EditorFixture {
+class PictureCommandsTest : public EditorFixture {
 protected:
     void SetUp() override
     {
-        storeUsualSettings();
-        storeSetting("AutoChecking", 0);
-        const unsigned char blue[] = {255, 0, 0}; // stored blue first
-        std::vector<unsigned char> pixels;
-        for (int i = 0; i < 4; ++i)
-            pixels.insert(pixels.end(), std::begin(blue), std::end(blue));
-        start.write("Blue.TGA", glimtags::test::tga({0, 0, 2, 2, 2, 24}, pixels));
+        start.write("Blue.TGA", plainPicture(0, 0, 255));
         storeSetting("BackGrnd Image", "Blue.TGA");
-        startEditor();
+        startUsualEditor();
     }
 
     std::string inGame(const std::string& name) const { return (fs::path(gameFolder()) / name).string(); }
@@ -59,6 +57,8 @@ protected:
         EXPECT_GT(blue, 20) << "the background between them";
     }
 };
+
+using PictureCommandLineTest = EditorFixture;
 
 } // namespace
 
@@ -105,4 +105,20 @@ TEST_F(PictureCommandsTest, CopyPicturePutsTheSamePictureOnTheClipboard)
     wxTheClipboard->Close();
     ASSERT_TRUE(read);
     expectRedGlyphOverBlue(copied.GetBitmap().ConvertToImage());
+}
+
+// Without a window, the picture is drawn with the game's font as the editor would draw it.
+TEST_F(PictureCommandLineTest, ExportPictureDrawsWithTheGamesFontWhenTheGameFolderHoldsOne)
+{
+    storeUsualSettings();
+    putGameSheet(solidSheet());
+    const std::string output = start.file("solid.png");
+    const int status = glimtags::writeRequestedPicture({.output = output, .name = glimtags::NameText("^1W")}, stderr);
+    glimtags::setDataFolders({});
+    ASSERT_EQ(status, EXIT_SUCCESS);
+    wxImage picture;
+    ASSERT_TRUE(picture.LoadFile(output, wxBITMAP_TYPE_PNG));
+    // A solid square fills the glyph's cell to its corner, which the editor's own W never does.
+    EXPECT_GT(picture.GetRed(8, 8), 200);
+    EXPECT_LT(picture.GetBlue(8, 8), 60);
 }
