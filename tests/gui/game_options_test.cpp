@@ -1,7 +1,6 @@
 #include "gui/editor_fixture.h"
 
 #include "gui/dialog_expectations.h"
-#include "support/tga_bytes.h"
 #include "ui/control_ids.h"
 #include "ui/menu_bar.h"
 
@@ -19,28 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class GameOptionsTest : public glimtags::test::EditorFixture {
-protected:
-    // The game's font sheet as a loose file of the game folder.
-    void putGameSheet(const std::string& bytes)
-    {
-        fs::create_directories(fs::path(gameFolder()) / "gfx" / "2d");
-        home.write("baseq3/gfx/2d/bigchars.tga", bytes);
-    }
-    // Opaque white, twice as high as wide.
-    static std::string tallSheet()
-    {
-        return glimtags::test::tga({.width = 128, .height = 256}, std::vector<unsigned char>(128 * 256 * 4, 0xff));
-    }
-};
+using GameOptionsTest = glimtags::test::EditorFixture;
 
 } // namespace
 
 TEST_F(GameOptionsTest, TheServersNameAndTheGamesRulesFollowTheirOptions)
 {
-    storeUsualSettings();
-    storeSetting("AutoChecking", 0);
-    startEditor();
+    startUsualEditor();
     setName("  ^0Dark", 0, 0);
     ASSERT_TRUE(window->previewState().serverName);
     EXPECT_EQ(window->previewState().serverName->bytes(), "Dark");
@@ -62,8 +46,7 @@ TEST_F(GameOptionsTest, TheServersNameAndTheGamesRulesFollowTheirOptions)
 TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
 {
     storeUsualSettings();
-    // A sheet of opaque white: every glyph a solid square.
-    putGameSheet(glimtags::test::tga({.width = 256, .height = 256}, std::vector<unsigned char>(256 * 256 * 4, 0xff)));
+    putGameSheet(solidSheet());
     startEditor();
     EXPECT_TRUE(window->menus().IsEnabled(menuItemFor(Toggle::UseGameFont)));
     setName("^1W", 0, 0);
@@ -74,7 +57,7 @@ TEST_F(GameOptionsTest, TheGamesFontIsUsedWhenTheGameDataHoldsOne)
     EXPECT_LT(cellCorner(), 100) << "switched off, the editor's own font draws";
 
     // A sheet that is not a picture, or not a square of cells, leaves the editor's own font.
-    for (const std::string& broken : {std::string("not a picture"), tallSheet()}) {
+    for (const std::string& broken : {std::string("not a picture"), solidSheet(128, 256)}) {
         putGameSheet(broken);
         GT_TEST_DIALOG(command(ids::MenuGamePath), wxExpectModal<glimtags::GamePathDialog>(wxID_OK, gameFolder()));
         wxString message;
@@ -94,7 +77,7 @@ TEST_F(GameOptionsTest, TheEditorsOwnSheetMissingOrUnusableIsToldAndTheEditorGoe
 {
     storeUsualSettings();
     fs::remove(start.file("Font.TGA"));
-    for (const std::string& sheet : {std::string(), tallSheet()}) {
+    for (const std::string& sheet : {std::string(), solidSheet(128, 256)}) {
         if (!sheet.empty())
             start.write("Font.TGA", sheet);
         wxString message;

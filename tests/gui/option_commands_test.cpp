@@ -2,7 +2,6 @@
 
 #include "core/data_files.h"
 #include "gui/dialog_expectations.h"
-#include "support/tga_bytes.h"
 #include "ui/control_ids.h"
 #include "ui/menu_bar.h"
 #include "ui/preview_canvas.h"
@@ -187,7 +186,7 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
     EXPECT_TRUE(editorEnded()) << "a chosen picture that fails too ends the editor";
     EXPECT_EQ(settingsText().find("broken.tga"), std::string::npos) << "and is not kept for the next start";
 
-    start.write("white.tga", glimtags::test::tga({.width = 2, .height = 2, .depth = 24}, std::vector<unsigned char>(12, 0xff)));
+    start.write("white.tga", plainPicture(255, 255, 255));
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog(start.file("white.tga")));
     EXPECT_NE(settingsText().find("Image=" + start.file("white.tga") + "\n"), std::string::npos);
     EXPECT_GT(previewOnScreen().GetRed(560, 20), 240) << "a picture that loads is drawn and kept";
@@ -205,7 +204,7 @@ TEST_F(OptionCommandsTest, BackgroundWhileRunningIsDrawnOrRefused)
     EXPECT_FALSE(editorEnded()) << "the name being edited is not thrown away";
     EXPECT_EQ(settingsText().find("BackGrnd Image"), std::string::npos);
 
-    start.write("white.tga", glimtags::test::tga({.width = 2, .height = 2, .depth = 24}, std::vector<unsigned char>(12, 0xff)));
+    start.write("white.tga", plainPicture(255, 255, 255));
     GT_TEST_DIALOG(command(ids::MenuSetBackground), ExpectFileDialog(start.file("white.tga")));
     EXPECT_NE(settingsText().find("Image=" + start.file("white.tga") + "\n"), std::string::npos);
     const wxImage preview = previewOnScreen();
