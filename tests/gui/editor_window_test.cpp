@@ -14,12 +14,7 @@ namespace {
 
 class EditorWindowTest : public glimtags::test::EditorFixture {
 protected:
-    void SetUp() override
-    {
-        storeUsualSettings();
-        storeSetting("AutoChecking", 0);
-        startEditor();
-    }
+    void SetUp() override { startUsualEditor(); }
 
     // Whether some pixel of a preview rectangle (shape coordinates) passes the test.
     bool anyPixel(wxRect area, bool (*test)(unsigned char, unsigned char, unsigned char))

@@ -52,12 +52,7 @@ namespace {
 
 class FileCommandsTest : public glimtags::test::EditorFixture {
 protected:
-    void SetUp() override
-    {
-        storeUsualSettings();
-        storeSetting("AutoChecking", 0);
-        startEditor();
-    }
+    void SetUp() override { startUsualEditor(); }
 
     std::string inGame(const std::string& name) const { return (fs::path(gameFolder()) / name).string(); }
     std::string configuration() const { return readRegularFile(inGame("q3config.cfg")).value_or("<none>"); }
