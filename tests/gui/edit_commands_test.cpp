@@ -13,12 +13,7 @@ namespace {
 
 class EditCommandsTest : public glimtags::test::EditorFixture {
 protected:
-    void SetUp() override
-    {
-        storeUsualSettings();
-        storeSetting("AutoChecking", 0);
-        startEditor();
-    }
+    void SetUp() override { startUsualEditor(); }
 
     std::pair<int, int> selection() const
     {
@@ -141,55 +136,36 @@ TEST_F(EditCommandsTest, ConsoleCommandGoesToTheClipboardAsTheSaveWouldWriteIt)
     EXPECT_EQ(clipboardBytes(), "/sv_hostname \"^1Red^7\"");
 }
 
-TEST_F(EditCommandsTest, RainbowAndRemoveColourCodesAreOneStepEachOrRefused)
-{
-    setName("^7abc de", 2, 4);
-    command(ids::MenuRainbow);
-    EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
-    pressKey(WXK_END);
-    command(ids::MenuRemoveCodes);
-    EXPECT_EQ(boxBytes(), "abc de");
-    pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "^7^1a^3b^7c de");
-    setName(std::string(120, 'x'), 0, 0);
-    beeps = 0;
-    command(ids::MenuRainbow);
-    EXPECT_EQ(beeps, 1) << "a rainbow past 255 bytes is refused";
-    EXPECT_EQ(boxBytes(), std::string(120, 'x'));
-}
-
 TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
 {
     setName(std::string(35, 'a') + "^1", 0, 0);
     EXPECT_EQ(window->GetStatusBar()->GetStatusText(1), wxString::FromUTF8("35 of 35 characters \xc2\xb7 37 bytes \xc2\xb7 in Quake III: over 16"));
 }
 
-TEST_F(EditCommandsTest, RemoveNeedlessCodesIsOneStepThatSaysWhatItSavedOrBeeps)
+// Each effect is one step to undo; one with nothing to do, or no room, beeps and changes nothing.
+TEST_F(EditCommandsTest, NameEffectsAreOneStepEachOrBeep)
 {
-    setName("^1^2a^2b^3", 0, 0);
-    command(ids::MenuRemoveNeedlessCodes);
-    EXPECT_EQ(boxBytes(), "^2ab");
-    EXPECT_EQ(selection(), std::make_pair(0, 4));
+    const struct { int id; const char* name; int start, end; const char* after; int selStart, selEnd; std::string refused; }
+    cases[] = {
+        {ids::MenuRainbow, "^7abc de", 2, 4, "^7^1a^3b^7c de", 2, 8, std::string(120, 'x')},
+        {ids::MenuRemoveCodes, "^7^1a^3b^7c de", 14, 14, "abc de", 0, 6, ""},
+        {ids::MenuServerVersion, "  a^0b", 0, 0, "ab", 2, 2, "ab"},
+        {ids::MenuRemoveNeedlessCodes, "^1^2a^2b^3", 0, 0, "^2ab", 0, 4, "^2ab"},
+    };
+    for (const auto& c : cases) {
+        setName(c.name, c.start, c.end);
+        command(c.id);
+        EXPECT_EQ(boxBytes(), c.after) << c.name;
+        EXPECT_EQ(selection(), std::make_pair(c.selStart, c.selEnd)) << c.name;
+        pressKey('Z', wxMOD_CONTROL);
+        EXPECT_EQ(boxBytes(), c.name);
+        if (c.refused.empty())
+            continue;
+        setName(c.refused, 0, 0);
+        beeps = 0;
+        command(c.id);
+        EXPECT_EQ(beeps, 1) << c.name;
+        EXPECT_EQ(boxBytes(), c.refused);
+    }
     EXPECT_EQ(window->GetStatusBar()->GetStatusText(0), "Needless colour codes removed: 6 bytes saved");
-    pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "^1^2a^2b^3");
-    setName("^2ab", 0, 0);
-    beeps = 0;
-    command(ids::MenuRemoveNeedlessCodes);
-    EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(boxBytes(), "^2ab");
-}
-
-TEST_F(EditCommandsTest, MakeItAsTheServerShowsItIsOneStepOrBeeps)
-{
-    setName("  a^0b", 0, 0);
-    command(ids::MenuServerVersion);
-    EXPECT_EQ(boxBytes(), "ab");
-    pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "  a^0b");
-    setName("ab", 0, 0);
-    beeps = 0;
-    command(ids::MenuServerVersion);
-    EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(boxBytes(), "ab");
 }
