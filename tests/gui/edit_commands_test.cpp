@@ -145,8 +145,14 @@ TEST_F(EditCommandsTest, TheStatusBarCountsTheName)
 // Each effect is one step to undo; one with nothing to do, or no room, beeps and changes nothing.
 TEST_F(EditCommandsTest, NameEffectsAreOneStepEachOrBeep)
 {
-    const struct { int id; const char* name; int start, end; const char* after; int selStart, selEnd; std::string refused; }
-    cases[] = {
+    const struct {
+        int id;
+        const char* name;
+        int start, end;
+        const char* after;
+        int selectionStart, selectionEnd;
+        std::string refused;
+    } cases[] = {
         {ids::MenuRainbow, "^7abc de", 2, 4, "^7^1a^3b^7c de", 2, 8, std::string(120, 'x')},
         {ids::MenuRemoveCodes, "^7^1a^3b^7c de", 14, 14, "abc de", 0, 6, ""},
         {ids::MenuServerVersion, "  a^0b", 0, 0, "ab", 2, 2, "ab"},
@@ -156,7 +162,7 @@ TEST_F(EditCommandsTest, NameEffectsAreOneStepEachOrBeep)
         setName(c.name, c.start, c.end);
         command(c.id);
         EXPECT_EQ(boxBytes(), c.after) << c.name;
-        EXPECT_EQ(selection(), std::make_pair(c.selStart, c.selEnd)) << c.name;
+        EXPECT_EQ(selection(), std::make_pair(c.selectionStart, c.selectionEnd)) << c.name;
         pressKey('Z', wxMOD_CONTROL);
         EXPECT_EQ(boxBytes(), c.name);
         if (c.refused.empty())
