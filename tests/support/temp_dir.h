@@ -29,9 +29,11 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(std::string_view name) const { return (path_ / name).string(); }
 
+    // Writes the file, making the folders it lies in.
     std::string write(std::string_view name, std::string_view bytes) const
     {
         const std::string target = file(name);
+        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
         std::ofstream(target, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return target;
     }
