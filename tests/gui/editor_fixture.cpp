@@ -149,7 +149,6 @@ void EditorFixture::startUsualEditor()
 
 void EditorFixture::putGameSheet(const std::string& bytes)
 {
-    std::filesystem::create_directories(std::filesystem::path(gameFolder()) / "gfx" / "2d");
     home.write("baseq3/gfx/2d/bigchars.tga", bytes);
 }
 

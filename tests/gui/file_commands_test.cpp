@@ -110,7 +110,6 @@ TEST_F(FileCommandsTest, SaveRefusesWhatTheGameCannotTake)
 
 TEST_F(FileCommandsTest, OpenReadsTheScriptChosenByItsExtension)
 {
-    fs::create_directories(gameFolder());
     std::ofstream(inGame("X.HOST")) << "seta sv_hostname \"^1Host^7\"";
     std::ofstream(inGame("X.txt")) << "seta name \"Other\"";
     FileDialogSeen seen;
@@ -204,8 +203,7 @@ TEST_F(FileCommandsTest, MergeStatusIsReadWholeAndGoesWhenALaterMergeFails)
 {
     // However deep the game folder, the status names only the file.
     const std::string deep = (home.path() / "Quake III Arena, the whole game as installed" / "baseq3").string();
-    fs::create_directories(deep);
-    std::ofstream(deep + "/q3config.cfg") << "seta name \"Old\"\n";
+    home.write(deep + "/q3config.cfg", "seta name \"Old\"\n");
     window->settings().q3Path = deep;
     GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User));
     wxStatusBar* bar = window->GetStatusBar();

@@ -45,10 +45,8 @@ TEST(GameFolder, FirstWithAConfigurationElseFirstThatExists)
 TEST(GameFolder, AbsoluteXdgConfigHomeReplacesDotConfig)
 {
     const TempDir home;
-    for (const char* config : {"custom/Quake3/baseq3", ".config/Quake3/baseq3"}) {
-        fs::create_directories(home.path() / config);
+    for (const char* config : {"custom/Quake3/baseq3", ".config/Quake3/baseq3"})
         home.write(std::string(config) + "/q3config.cfg", "");
-    }
     EXPECT_EQ(perUserGameFolder(home.path().string(), home.file("custom"), home.file("none")), home.file("custom/Quake3/baseq3"));
     for (const char* unset : {"custom", ""})
         EXPECT_EQ(perUserGameFolder(home.path().string(), unset, home.file("none")), home.file(".config/Quake3/baseq3"))
