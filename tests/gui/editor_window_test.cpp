@@ -36,11 +36,6 @@ wxRect glyphCell(int i) { return wxRect(10 + 16 * i, 98, 16, 16); }
 
 } // namespace
 
-TEST_F(EditorWindowTest, TheNameBoxHasTheFocusAtStart)
-{
-    EXPECT_EQ(wxWindow::FindFocus(), &window->nameBox());
-}
-
 TEST_F(EditorWindowTest, TheNameBoxKeepsTheKeyboard)
 {
     typeText("abc");
