@@ -67,18 +67,12 @@ TEST_F(OptionCommandsTest, CheckStringRunsFromTheMenuAndEveryChange)
     GT_EXPECT_NO_DIALOG(command(menuItemFor(Toggle::AutoChecking)));
 }
 
-// A deletion of the check is a change of the name, but starts no second check; a No
-// holds for the rest of the check, from the menu as after a change.
-TEST_F(OptionCommandsTest, OneCheckAtATimeAndANoHoldsForIt)
+// A deletion of the check is a change of the name, but starts no second check.
+TEST_F(OptionCommandsTest, OneCheckAtATime)
 {
     storeUsualSettings();
     startEditor();
-    const std::string name = std::string("\x80x\x05") + "y";
-    GT_TEST_DIALOG(setName(name, 0, 0), ExpectMessage(wxID_NO), ExpectMessage(wxID_YES));
-    EXPECT_EQ(boxBytes(), "\x80xy");
-    // No on the control byte ends the check and keeps the name.
-    GT_TEST_DIALOG(setName(name, 0, 0), ExpectMessage(wxID_NO), ExpectMessage(wxID_NO));
-    GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_NO), ExpectMessage(wxID_YES));
+    GT_TEST_DIALOG(setName(std::string("\x80x\x05") + "y", 0, 0), ExpectMessage(wxID_NO), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "\x80xy");
 }
 
