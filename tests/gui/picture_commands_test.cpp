@@ -112,12 +112,14 @@ TEST_F(PictureCommandLineTest, ExportPictureDrawsWithTheGamesFontWhenTheGameFold
 {
     storeUsualSettings();
     putGameSheet(solidSheet());
-    const std::string output = start.file("solid.png");
-    const int status = glimtags::writeRequestedPicture({.output = output, .name = glimtags::NameText("^1W")}, stderr);
+    glimtags::platform::PictureRequest request;
+    request.output = start.file("solid.png");
+    request.name = glimtags::NameText("^1W");
+    const int status = glimtags::writeRequestedPicture(request, stderr);
     glimtags::setDataFolders({});
     ASSERT_EQ(status, EXIT_SUCCESS);
     wxImage picture;
-    ASSERT_TRUE(picture.LoadFile(output, wxBITMAP_TYPE_PNG));
+    ASSERT_TRUE(picture.LoadFile(request.output, wxBITMAP_TYPE_PNG));
     // A solid square fills the glyph's cell to its corner, which the editor's own W never does.
     EXPECT_GT(picture.GetRed(8, 8), 200);
     EXPECT_LT(picture.GetBlue(8, 8), 60);
