@@ -169,7 +169,7 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
     storeSetting("BackGrnd Image", "missing.tga");
     FileDialogSeen chooser;
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &chooser));
-    EXPECT_FALSE(chooser.parentShown) << "the chooser comes before the window";
+    EXPECT_FALSE(chooser.otherWindowShown) << "the chooser comes before the window";
     EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
     setName("ab", 1, 1);
     const wxImage preview = previewOnScreen();
