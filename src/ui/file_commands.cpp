@@ -94,8 +94,7 @@ bool FileCommands::openScript(const std::string& path)
     // A path named on the command line is relative to a folder the next start may not share.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    if (recentFiles_)
-        recentFiles_->add(error ? path : absolute.string());
+    recentFiles_->add(error ? path : absolute.string());
     return true;
 }
 

@@ -117,6 +117,17 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguag
     EXPECT_NE(settingsText().find("Language=Deutsch.lan"), std::string::npos);
 }
 
+TEST_F(OptionCommandsTest, AStoredLanguageFileThatCannotBeReadEndsTheStartAfterItsMessage)
+{
+    storeUsualSettings();
+    storeSetting("Language", "Missing.lan");
+    wxString message;
+    GT_TEST_DIALOG(startEditor(), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, "Unable to open language file ' Missing.lan'!");
+    EXPECT_TRUE(editorEnded());
+    EXPECT_EQ(exitStatus, EXIT_FAILURE);
+}
+
 TEST_F(OptionCommandsTest, LanguageIsStoredSoThatTheNextStartFindsIt)
 {
     storeUsualSettings();
