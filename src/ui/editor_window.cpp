@@ -93,8 +93,7 @@ void EditorWindow::createControls(const wxGLAttributes& pixelFormat)
     specialCharsGroup_ = new wxStaticBox(panel, ids::SpecialCharsGroup, "Available Special Chars", unitPoint(235, 10),
                                          unitSize(172, 48));
     nameBox_->SetFocus();
-    previewCanvas_ =
-        new PreviewCanvas(panel, pixelFormat, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
+    previewCanvas_ = new PreviewCanvas(panel, pixelFormat, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
     palette_ = std::make_unique<Palette>(panel, *nameBox_, fonts_->sheet(false));
 }
 

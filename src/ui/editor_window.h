@@ -49,6 +49,10 @@ public:
     // message, when it cannot be read or is no .name or .host script.
     bool openScript(const std::string& path);
 
+private:
+    EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat);
+
+    // What it does for its commands.
     LanguageTable language() const override;
     void tell(std::string_view languageKey) override;
     bool ask(std::string_view languageKey) override;
@@ -64,8 +68,6 @@ public:
     // Nothing while a check runs, whose deletions are changes of the name too.
     void checkName(bool tellCut) override;
 
-private:
-    EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat);
     void createControls(const wxGLAttributes& pixelFormat);
     void onNameChanged(bool undone);
     // The sheet the preview draws with: the game's when wanted and usable, else the editor's own.
