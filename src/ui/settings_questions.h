@@ -22,6 +22,7 @@ bool askGamePath(wxWindow* parent, AppSettings& settings, SettingsStore& store, 
 
 // A background picture chosen in the file dialog; nothing when cancelled.
 std::optional<std::string> pickBackgroundFile(wxWindow* parent);
+// Nothing when the picture does not load.
 std::optional<TgaImage> loadPicture(const std::string& path);
 void storeBackground(AppSettings& settings, SettingsStore& store, const std::string& path);
 

@@ -7,7 +7,6 @@
 #include "core/language_table.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
