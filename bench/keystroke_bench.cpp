@@ -3,6 +3,7 @@
 // Run: xvfb-run -a -s "-screen 0 1280x1024x24" <build>/bench/keystroke_bench
 #include "core/app_settings.h"
 #include "platform/settings_file.h"
+#include "ui/editor_start.h"
 #include "ui/editor_window.h"
 #include "ui/name_box.h"
 #include "ui/preview_canvas.h"
@@ -134,8 +135,9 @@ public:
     {
         wxInitAllImageHandlers();
         session_ = std::make_unique<Session>();
-        window = new EditorWindow(session_->store());
-        window->start();
+        window = glimtags::startEditor(session_->store()).window;
+        if (!window)
+            return false;
         CallAfter([this] { run(); });
         return true;
     }

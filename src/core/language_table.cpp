@@ -5,17 +5,12 @@
 #include "core/regular_file.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <utility>
 
 namespace glimtags {
 namespace {
-
-LanguageFailureHandler& failureHandler()
-{
-    static LanguageFailureHandler handler;
-    return handler;
-}
 
 // The text between the first double quote from the position on and the next one;
 // empty for a position past the end (npos included) or without such a pair.
@@ -49,13 +44,9 @@ std::string fileNameOrDefault(std::string fileName)
     return fileName.empty() ? std::string(kDefaultLanguageFile) : std::move(fileName);
 }
 
-// The file's text, or nothing after the failure handler has been told.
 std::optional<std::string> readLanguageFile(const std::string& fileName)
 {
-    std::optional<std::string> text = readTextFile(findDataFile(fileName));
-    if (!text && failureHandler())
-        failureHandler()("Unable to open language file ' " + fileName + "'!");
-    return text;
+    return readTextFile(findDataFile(fileName));
 }
 
 } // namespace
@@ -74,19 +65,14 @@ std::string languageSettingFor(const std::string& chosenPath, const std::string&
     return chosenPath;
 }
 
-void setLanguageFailureHandler(LanguageFailureHandler handler)
-{
-    failureHandler() = std::move(handler);
-}
-
-bool loadLanguageFile(const std::string& fileName)
+Outcome loadLanguageFile(const std::string& fileName)
 {
     const std::string name = fileNameOrDefault(fileName);
     std::optional<std::string> text = readLanguageFile(name);
     if (!text)
-        return false;
+        return Outcome::failure(0, "Unable to open language file ' " + name + "'!");
     loadedLanguage() = LoadedLanguage{name, std::move(*text)};
-    return true;
+    return {};
 }
 
 LanguageTable::LanguageTable(std::string fileName)

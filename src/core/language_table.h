@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
-#include <optional>
+#include "core/outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,20 +18,16 @@ std::string findQuotedValue(std::string_view text, std::string_view key);
 // when it lies in the start folder, where bare names resolve, else its whole path.
 std::string languageSettingFor(const std::string& chosenPath, const std::string& startFolder);
 
-// Called when a language file cannot be opened, with the message to show.
-// The program's handler shows it and ends the process; if a handler returns,
-// the lookup gives the empty text.
-using LanguageFailureHandler = std::function<void(const std::string& message)>;
-void setLanguageFailureHandler(LanguageFailureHandler handler);
-
-// Reads the language file once, as the program does at start: from then on every table
+// Reads the language file once, as the editor does at start: from then on every table
 // by that name (empty for the default file) looks its texts up in what was read,
-// whatever becomes of the file. False, after the failure handler, when it cannot be read.
-bool loadLanguageFile(const std::string& fileName);
+// whatever becomes of the file. When it cannot be read, the error is the message to show
+// and the file loaded before stays.
+Outcome loadLanguageFile(const std::string& fileName);
 
 // A language file by its name (a bare name is found as every data file is, from the start folder on)
 // and the one lookup rule every text is read by. The file loaded at start is not read
-// again; any other is read afresh at each lookup.
+// again; any other is read afresh at each lookup, and gives empty texts when it cannot be
+// read: load it first to learn why.
 class LanguageTable {
 public:
     explicit LanguageTable(std::string fileName);

@@ -1,5 +1,6 @@
 #include "ui/edit_commands.h"
 
+#include "core/app_settings.h"
 #include "core/colour_effects.h"
 #include "core/console_command.h"
 #include "core/game_name.h"
@@ -10,18 +11,26 @@
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
-#include "ui/editor_window.h"
+#include "ui/editor_services.h"
 #include "ui/name_box.h"
 #include "ui/name_box_clipboard.h"
+
+#include <wx/frame.h>
 
 #include <iterator>
 
 namespace glimtags {
 
-EditCommands::EditCommands(EditorWindow& window)
-    : window_(window)
+EditCommands::EditCommands(wxFrame& frame, UserTalk& talk, NameBox& box, const AppSettings& settings,
+                           NameDrawing& drawing, const Game& game)
+    : frame_(frame)
+    , talk_(talk)
+    , box_(box)
+    , settings_(settings)
+    , drawing_(drawing)
+    , game_(game)
 {
-    const auto bind = [this](auto handler, int id) { window_.Bind(wxEVT_MENU, handler, this, id); };
+    const auto bind = [this](auto handler, int id) { frame_.Bind(wxEVT_MENU, handler, this, id); };
     bind(&EditCommands::OnUndo, ids::MenuUndo);
     bind(&EditCommands::OnRedo, ids::MenuRedo);
     bind(&EditCommands::OnRedo, ids::KeyRedo);
@@ -37,120 +46,116 @@ EditCommands::EditCommands(EditorWindow& window)
     bind(&EditCommands::OnRemoveNeedlessCodes, ids::MenuRemoveNeedlessCodes);
     bind(&EditCommands::OnServerVersion, ids::MenuServerVersion);
     const wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'Y', ids::KeyRedo}};
-    window_.SetAcceleratorTable(wxAcceleratorTable(std::size(keys), keys));
+    frame_.SetAcceleratorTable(wxAcceleratorTable(std::size(keys), keys));
 }
 
 void EditCommands::OnUndo(wxCommandEvent&)
 {
-    if (!window_.nameBox().undo())
-        window_.nameBox().beep();
+    if (!box_.undo())
+        box_.beep();
 }
 
 void EditCommands::OnRedo(wxCommandEvent&)
 {
-    if (!window_.nameBox().redo())
-        window_.nameBox().beep();
+    if (!box_.redo())
+        box_.beep();
 }
 
 void EditCommands::OnCut(wxCommandEvent&)
 {
-    cutSelection(window_.nameBox());
+    cutSelection(box_);
 }
 
 void EditCommands::OnCopy(wxCommandEvent&)
 {
-    copySelection(window_.nameBox());
+    copySelection(box_);
 }
 
 void EditCommands::OnPaste(wxCommandEvent&)
 {
-    pasteClipboard(window_.nameBox());
+    pasteClipboard(box_);
 }
 
 void EditCommands::OnSelectAll(wxCommandEvent&)
 {
-    window_.nameBox().setSelection(0, static_cast<int>(window_.nameBox().boxBytes().size()));
+    box_.setSelection(0, static_cast<int>(box_.boxBytes().size()));
 }
 
 void EditCommands::OnCopyCommand(wxCommandEvent& event)
 {
-    const NameText name = window_.nameBox().text();
+    const NameText name = box_.text();
     if (const std::optional<NameRefusal> refusal = scriptLineRefusal(name)) {
-        window_.showLanguageMessage(refusalMessageKey(*refusal));
+        talk_.tell(refusalMessageKey(*refusal));
         return;
     }
     if (!consoleTakesName(name)) {
-        window_.showLanguageMessage(kConsoleRefusalKey);
+        talk_.tell(kConsoleRefusalKey);
         return;
     }
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;
     platform::copyTextToClipboard(
-        platform::fromLatin1(consoleCommand(type, name, window_.settings().isOn(Toggle::EndColorWhite))));
+        platform::fromLatin1(consoleCommand(type, name, settings_.isOn(Toggle::EndColorWhite))));
 }
 
 void EditCommands::OnCopyPicture(wxCommandEvent&)
 {
-    if (!window_.mayDrawNamePicture())
+    if (!drawing_.mayDrawNamePicture())
         return;
-    if (!platform::copyPictureToClipboard(window_.namePicture({}))) {
-        window_.nameBox().beep();
+    if (!platform::copyPictureToClipboard(drawing_.namePicture({}))) {
+        box_.beep();
         return;
     }
-    window_.showStatus(platform::fromLatin1(window_.language().lookup("STATUS_PICTURECOPIED")));
+    talk_.showStatus(platform::fromLatin1(talk_.language().lookup("STATUS_PICTURECOPIED")));
 }
 
 void EditCommands::OnRemoveCodes(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    const BoxState result = removeColourCodes(box.text(), box.selectionStart(), box.selectionEnd());
-    box.editAsOneStep([&] {
-        box.setText(result.name);
-        box.setSelection(result.selectionStart, result.selectionEnd);
+    const BoxState result = removeColourCodes(box_.text(), box_.selectionStart(), box_.selectionEnd());
+    box_.editAsOneStep([&] {
+        box_.setText(result.name);
+        box_.setSelection(result.selectionStart, result.selectionEnd);
     });
 }
 
 void EditCommands::OnRainbow(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    const std::optional<BoxState> result = rainbow(box.text(), box.selectionStart(), box.selectionEnd());
+    const std::optional<BoxState> result = rainbow(box_.text(), box_.selectionStart(), box_.selectionEnd());
     if (!result) {
-        box.beep();
+        box_.beep();
         return;
     }
-    box.editAsOneStep([&] {
-        box.setText(result->name);
-        box.setSelection(result->selectionStart, result->selectionEnd);
+    box_.editAsOneStep([&] {
+        box_.setText(result->name);
+        box_.setSelection(result->selectionStart, result->selectionEnd);
     });
 }
 
 void EditCommands::OnRemoveNeedlessCodes(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    const NameText name = box.text();
-    const BoxState result = removeNeedlessCodes(name, box.selectionStart(), box.selectionEnd(), window_.game());
+    const NameText name = box_.text();
+    const BoxState result = removeNeedlessCodes(name, box_.selectionStart(), box_.selectionEnd(), game_);
     const int saved = name.length() - result.name.length();
     if (saved == 0) {
-        box.beep();
+        box_.beep();
         return;
     }
-    box.editAsOneStep([&] {
-        box.setText(result.name);
-        box.setSelection(result.selectionStart, result.selectionEnd);
+    box_.editAsOneStep([&] {
+        box_.setText(result.name);
+        box_.setSelection(result.selectionStart, result.selectionEnd);
     });
-    window_.showStatus(platform::fromLatin1(formatMessage(window_.language().lookup("STATUS_NEEDLESSCODES"), {saved})));
+    talk_.showStatus(platform::fromLatin1(formatMessage(talk_.language().lookup("STATUS_NEEDLESSCODES"), {saved})));
 }
 
 void EditCommands::OnServerVersion(wxCommandEvent&)
 {
-    NameBox& box = window_.nameBox();
-    const std::optional<NameText> server = serverNameIfChanged(box.text(), window_.game());
+    const std::optional<NameText> server = serverNameIfChanged(box_.text(), game_);
     if (!server) {
-        box.beep();
+        box_.beep();
         return;
     }
-    box.editAsOneStep([&] {
-        box.setText(*server);
-        box.setSelection(server->length(), server->length());
+    box_.editAsOneStep([&] {
+        box_.setText(*server);
+        box_.setSelection(server->length(), server->length());
     });
 }
 

@@ -32,22 +32,31 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <utility>
+
 namespace glimtags {
 
 using platform::unitPoint;
 using platform::unitSize;
 
-EditorWindow::EditorWindow(SettingsStore& store)
+EditorWindow* EditorWindow::create(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat)
+{
+    auto* window = new EditorWindow(store, std::move(settings), pixelFormat);
+    if (window->previewCanvas_->createContext())
+        return window;
+    window->Destroy();
+    return nullptr;
+}
+
+EditorWindow::EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat)
     : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v" GLIMTAGS_VERSION, wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
+    , settings_(std::move(settings))
 {
     SetIcons(applicationIcons());
     fonts_ = std::make_unique<FontSheets>(findDataFile("Font.TGA"));
-    createControls();
-    fileCommands_ = std::make_unique<FileCommands>(*this);
-    if (!previewCanvas_)
-        return;
+    createControls(pixelFormat);
     menuBar_ = createMenuBar();
     SetMenuBar(menuBar_);
     createToolBar(*this);
@@ -56,18 +65,17 @@ EditorWindow::EditorWindow(SettingsStore& store)
     SetStatusBarPane(-1);
     // The menu, the toolbar and the status bar take their room around the controls.
     SetClientSize(unitSize(412, 223));
-
-    settings_.load(store_);
-    optionCommands_ = std::make_unique<OptionCommands>(*this);
-    editCommands_ = std::make_unique<EditCommands>(*this);
-    fileCommands_->showRecentFiles();
-    askFirstRunQuestions();
+    if (!settings_.Language.empty())
+        localiseMenuBar(*this, *nameLabel_, *specialCharsGroup_, language());
     setCheckMarks(*menuBar_, settings_);
+    nameCounts_ = std::make_unique<NameCounts>(language());
+
+    fileCommands_ = std::make_unique<FileCommands>(*this, *this, *nameBox_, settings_, store_, *this);
+    editCommands_ = std::make_unique<EditCommands>(*this, *this, *nameBox_, settings_, *this, game_);
+    optionCommands_ = std::make_unique<OptionCommands>(*this, *this, settings_, store_, *fonts_, *this, *this);
     optionCommands_->findGameFont();
     optionCommands_->applyGame();
     bindHelpMenu(*this, settings_.Language);
-    nameCounts_ = std::make_unique<NameCounts>(language());
-    nameCounts_->show(*this, nameBox_->text(), game_);
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -75,7 +83,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::createControls()
+void EditorWindow::createControls(const wxGLAttributes& pixelFormat)
 {
     auto* panel = new wxPanel(this);
     SetClientSize(unitSize(412, 223));
@@ -85,21 +93,8 @@ void EditorWindow::createControls()
     specialCharsGroup_ = new wxStaticBox(panel, ids::SpecialCharsGroup, "Available Special Chars", unitPoint(235, 10),
                                          unitSize(172, 48));
     nameBox_->SetFocus();
-    previewCanvas_ = PreviewCanvas::create(panel, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
-    if (previewCanvas_)
-        palette_ = std::make_unique<Palette>(panel, *nameBox_, fonts_->sheet(false));
-}
-
-void EditorWindow::askFirstRunQuestions()
-{
-    // A new user chooses a language and goes on in it.
-    if (settings_.Language.empty())
-        optionCommands_->chooseFirstLanguage();
-    // Read once, as the texts of a catalogue are: a file that goes away later changes nothing.
-    loadLanguageFile(settings_.Language);
-    if (!settings_.Language.empty())
-        localiseMenuBar(*this, *nameLabel_, *specialCharsGroup_, language());
-    optionCommands_->askGamePathAtStart();
+    previewCanvas_ = new PreviewCanvas(panel, pixelFormat, unitPoint(24, 63), wxSize(kPreviewWidth, kPreviewHeight));
+    palette_ = std::make_unique<Palette>(panel, *nameBox_, fonts_->sheet(false));
 }
 
 bool EditorWindow::openScript(const std::string& path)
@@ -118,24 +113,11 @@ void EditorWindow::showStatus(const wxString& text)
     SetStatusText(text, 0);
 }
 
-void EditorWindow::start()
+void EditorWindow::start(const TgaImage& background)
 {
-    // A background that cannot be loaded brings up the chooser before the window shows.
-    TgaImage background;
-    if (previewCanvas_ && !ending_ && !background.load(findDataFile(settings_.BackGrndImage))) {
-        optionCommands_->chooseBackgroundAtStart();
-        // The chooser reported a picture it could not load; the preview goes without one.
-        static_cast<void>(background.load(findDataFile(settings_.BackGrndImage)));
-    }
-    if (ending_) {
-        Destroy();
-        return;
-    }
     Show();
-    if (previewCanvas_) {
-        previewCanvas_->startScene(fontSheet(), previewLabels(language()));
-        showBackground(background);
-    }
+    previewCanvas_->startScene(fontSheet(), previewLabels(language()));
+    showBackground(background);
     nameBox_->SetFocus();
     // Names can still be edited without the glyphs, which the preview then draws as blocks.
     if (!fonts_->ownSheetUsable())
@@ -192,38 +174,35 @@ LanguageTable EditorWindow::language() const
     return LanguageTable(settings_.Language);
 }
 
-void EditorWindow::showLanguageMessage(std::string_view key)
+void EditorWindow::tell(std::string_view languageKey)
 {
-    platform::showMessage(this, platform::fromLatin1(language().lookup(key)));
+    platform::showMessage(this, platform::fromLatin1(language().lookup(languageKey)));
 }
 
-bool EditorWindow::askLanguageQuestion(std::string_view key)
+bool EditorWindow::ask(std::string_view languageKey)
 {
-    return platform::askYesNo(this, platform::fromLatin1(language().lookup(key)));
+    return platform::askYesNo(this, platform::fromLatin1(language().lookup(languageKey)));
 }
 
 void EditorWindow::requestRepaint()
 {
-    if (previewCanvas_)
-        previewCanvas_->requestRepaint();
+    previewCanvas_->requestRepaint();
+}
+
+void EditorWindow::applyFont()
+{
+    const TgaImage& sheet = fontSheet();
+    palette_->setGlyphs(sheet);
+    if (previewCanvas_->sceneStarted())
+        previewCanvas_->setFont(sheet);
 }
 
 void EditorWindow::setGame(Game game)
 {
     game_ = game;
     serverCutsName_ = serverCut(nameBox_->text(), game_).has_value();
-    if (nameCounts_)
-        nameCounts_->show(*this, nameBox_->text(), game_);
+    nameCounts_->show(*this, nameBox_->text(), game_);
     requestRepaint();
-}
-
-void EditorWindow::endEditor()
-{
-    // While start-up runs, the window is destroyed by start() instead of being shown.
-    const bool running = IsShown();
-    ending_ = true;
-    if (running)
-        Destroy();
 }
 
 void EditorWindow::onNameChanged(bool undone)
@@ -246,7 +225,7 @@ void EditorWindow::checkName(bool tellCut)
     if (checking_)
         return;
     checking_ = true;
-    NameCheck check(*this);
+    NameCheck check(*nameBox_, *this, *this);
     checkString(check, {settings_.isOn(Toggle::CheckGameRules), tellCut, game_});
     checking_ = false;
 }

@@ -1,5 +1,6 @@
 #include "ui/file_commands.h"
 
+#include "core/app_settings.h"
 #include "core/language_table.h"
 #include "core/message_format.h"
 #include "dialogs/merge_as_dialog.h"
@@ -9,10 +10,11 @@
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "ui/control_ids.h"
-#include "ui/editor_window.h"
+#include "ui/editor_services.h"
 #include "ui/name_box.h"
 #include "ui/recent_files.h"
 
+#include <wx/frame.h>
 #include <wx/menu.h>
 
 #include <filesystem>
@@ -31,10 +33,17 @@ wxString writeFailure(const std::string& path, const std::string& reason)
 
 } // namespace
 
-FileCommands::FileCommands(EditorWindow& window)
-    : window_(window)
+FileCommands::FileCommands(wxFrame& frame, UserTalk& talk, NameBox& box, const AppSettings& settings,
+                           SettingsStore& store, NameDrawing& drawing)
+    : frame_(frame)
+    , talk_(talk)
+    , box_(box)
+    , settings_(settings)
+    , drawing_(drawing)
+    , recentFiles_(
+          std::make_unique<RecentFiles>(store, *frame.GetMenuBar()->FindItem(ids::RecentFilesMenu)->GetSubMenu()))
 {
-    const auto bind = [this](auto handler, int id) { window_.Bind(wxEVT_MENU, handler, this, id); };
+    const auto bind = [this](auto handler, int id) { frame_.Bind(wxEVT_MENU, handler, this, id); };
     bind(&FileCommands::OnNew, ids::MenuNew);
     bind(&FileCommands::OnOpen, ids::MenuOpen);
     bind(&FileCommands::OnMerge, ids::MenuMerge);
@@ -42,30 +51,24 @@ FileCommands::FileCommands(EditorWindow& window)
     bind(&FileCommands::OnSaveAsHost, ids::MenuSaveAsHost);
     bind(&FileCommands::OnExit, ids::MenuExit);
     bind(&FileCommands::OnExportPicture, ids::MenuExportPicture);
-    window_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
-    window_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
-                 ids::FirstRecentFile + RecentFiles::kCount - 1);
+    frame_.Bind(wxEVT_CLOSE_WINDOW, &FileCommands::OnCloseWindow, this);
+    frame_.Bind(wxEVT_MENU, &FileCommands::OnRecentFile, this, ids::FirstRecentFile,
+                ids::FirstRecentFile + RecentFiles::kCount - 1);
 }
 
 FileCommands::~FileCommands() = default;
 
-void FileCommands::showRecentFiles()
-{
-    recentFiles_ = std::make_unique<RecentFiles>(window_.store(),
-                                                 *window_.menus().FindItem(ids::RecentFilesMenu)->GetSubMenu());
-}
-
 void FileCommands::OnNew(wxCommandEvent&)
 {
-    if (window_.nameBox().boxBytes().empty() || !window_.askLanguageQuestion("MESSAGE_NAMEWILLBEDELETED"))
+    if (box_.boxBytes().empty() || !talk_.ask("MESSAGE_NAMEWILLBEDELETED"))
         return;
-    window_.nameBox().setText(NameText());
+    box_.setText(NameText());
 }
 
 void FileCommands::OnOpen(wxCommandEvent&)
 {
     const std::optional<std::string> chosen = platform::chooseFileToOpen(
-        &window_, {kScriptOpenFilter, window_.settings().q3Path, kScriptInitialFileName});
+        &frame_, {kScriptOpenFilter, settings_.q3Path, kScriptInitialFileName});
     if (chosen)
         openScript(*chosen);
 }
@@ -83,16 +86,15 @@ bool FileCommands::openScript(const std::string& path)
     }
     if (read.outcome == ScriptReadOutcome::NoName) {
         reportFailure(platform::textWithPath(
-            formatMessage(window_.language().lookup("MESSAGE_SCRIPTSETSNONAME"), {path}), path));
+            formatMessage(talk_.language().lookup("MESSAGE_SCRIPTSETSNONAME"), {path}), path));
         return true;
     }
-    window_.nameBox().setText(withoutWhiteEnding(read.name, window_.settings().isOn(Toggle::EndColorWhite)));
-    window_.requestRepaint();
+    box_.setText(withoutWhiteEnding(read.name, settings_.isOn(Toggle::EndColorWhite)));
+    drawing_.requestRepaint();
     // A path named on the command line is relative to a folder the next start may not share.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    if (recentFiles_)
-        recentFiles_->add(error ? path : absolute.string());
+    recentFiles_->add(error ? path : absolute.string());
     return true;
 }
 
@@ -103,7 +105,7 @@ void FileCommands::OnRecentFile(wxCommandEvent& event)
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         reportFailure(
-            platform::textWithPath(formatMessage(window_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
+            platform::textWithPath(formatMessage(talk_.language().lookup("MESSAGE_RECENTGONE"), {path}), path));
         recentFiles_->remove(path);
         return;
     }
@@ -123,24 +125,24 @@ void FileCommands::OnSaveAsHost(wxCommandEvent&)
 
 void FileCommands::saveScript(NameType type)
 {
-    if (const std::optional<NameRefusal> refusal = scriptLineRefusal(window_.nameBox().text())) {
-        reportFailure(platform::fromLatin1(window_.language().lookup(refusalMessageKey(*refusal))));
+    if (const std::optional<NameRefusal> refusal = scriptLineRefusal(box_.text())) {
+        reportFailure(platform::fromLatin1(talk_.language().lookup(refusalMessageKey(*refusal))));
         return;
     }
     const std::optional<std::string> chosen = platform::chooseFileToSave(
-        &window_, {saveFilter(type), window_.settings().q3Path, kScriptInitialFileName});
+        &frame_, {saveFilter(type), settings_.q3Path, kScriptInitialFileName});
     if (!chosen)
         return;
     const platform::ScriptSaveResult saved = platform::saveNameScript(
-        type, *chosen, window_.nameBox().text(), window_.settings().isOn(Toggle::EndColorWhite));
+        type, *chosen, box_.text(), settings_.isOn(Toggle::EndColorWhite));
     if (!saved.written) {
         reportFailure(writeFailure(saved.path, saved.written.error));
         return;
     }
     if (recentFiles_)
         recentFiles_->add(saved.path);
-    platform::showMessage(&window_,
-                          platform::fromLatin1(window_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
+    platform::showMessage(&frame_,
+                          platform::fromLatin1(talk_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
                               platform::fromFileSystem(saved.shownName),
                           platform::MessageIcon::Information);
 }
@@ -148,19 +150,19 @@ void FileCommands::saveScript(NameType type)
 void FileCommands::OnMerge(wxCommandEvent&)
 {
     // The merge takes a name of any length; a quote would still end its value early.
-    if (holdsQuote(window_.nameBox().text())) {
-        reportFailure(platform::fromLatin1(window_.language().lookup(refusalMessageKey(NameRefusal::HoldsQuote))));
+    if (holdsQuote(box_.text())) {
+        reportFailure(platform::fromLatin1(talk_.language().lookup(refusalMessageKey(NameRefusal::HoldsQuote))));
         return;
     }
-    MergeAsDialog dialog(&window_, window_.settings().Language);
+    MergeAsDialog dialog(&frame_, settings_.Language);
     if (dialog.ShowModal() != wxID_OK)
         return;
     const platform::MergeResult result =
-        platform::mergeNameIntoGameConfig(window_.settings().q3Path, dialog.nameType(), window_.nameBox().text(),
-                                          window_.settings().isOn(Toggle::EndColorWhite));
+        platform::mergeNameIntoGameConfig(settings_.q3Path, dialog.nameType(), box_.text(),
+                                          settings_.isOn(Toggle::EndColorWhite));
     switch (result.outcome) {
     case platform::MergeOutcome::Merged:
-        window_.showStatus(platform::fromLatin1(window_.language().lookup("STATUS_MERGED")));
+        talk_.showStatus(platform::fromLatin1(talk_.language().lookup("STATUS_MERGED")));
         break;
     case platform::MergeOutcome::ConfigurationUnreadable:
         reportFailure("Unable to find q3Config.cfg!");
@@ -176,42 +178,42 @@ void FileCommands::OnMerge(wxCommandEvent&)
 
 void FileCommands::OnExportPicture(wxCommandEvent&)
 {
-    if (!window_.mayDrawNamePicture())
+    if (!drawing_.mayDrawNamePicture())
         return;
-    const LanguageTable language = window_.language();
-    const std::string folder = pictureFolder_.empty() ? window_.settings().q3Path : pictureFolder_;
+    const LanguageTable language = talk_.language();
+    const std::string folder = pictureFolder_.empty() ? settings_.q3Path : pictureFolder_;
     const std::optional<platform::PictureExportChoice> chosen = platform::choosePictureToExport(
-        &window_, {{kPictureFilter, folder, kPictureInitialName}, language.lookup("EXPORT_TWICESIZE"),
+        &frame_, {{kPictureFilter, folder, kPictureInitialName}, language.lookup("EXPORT_TWICESIZE"),
                    language.lookup("EXPORT_TRANSPARENT")});
     if (!chosen)
         return;
     const platform::FileWriteResult written =
-        platform::savePicturePng(chosen->path, window_.namePicture({chosen->twiceSize, chosen->transparent}));
+        platform::savePicturePng(chosen->path, drawing_.namePicture({chosen->twiceSize, chosen->transparent}));
     if (!written) {
         reportFailure(writeFailure(chosen->path, written.error));
         return;
     }
     pictureFolder_ = std::filesystem::path(chosen->path).parent_path().string();
-    window_.showStatus(platform::textWithPath(
+    talk_.showStatus(platform::textWithPath(
         formatMessage(language.lookup("STATUS_PICTUREEXPORTED"), {chosen->path}), chosen->path));
 }
 
 void FileCommands::reportFailure(const wxString& message)
 {
     // An earlier merge's "updated" would read as this command's outcome.
-    window_.showStatus(wxString());
-    platform::showMessage(&window_, message);
+    talk_.showStatus(wxString());
+    platform::showMessage(&frame_, message);
 }
 
 bool FileCommands::mayEnd()
 {
-    return window_.nameBox().boxBytes().empty() || window_.askLanguageQuestion("MESSAGE_NAMEWILLBELOST");
+    return box_.boxBytes().empty() || talk_.ask("MESSAGE_NAMEWILLBELOST");
 }
 
 void FileCommands::OnExit(wxCommandEvent&)
 {
     if (mayEnd())
-        window_.endEditor();
+        frame_.Destroy();
 }
 
 void FileCommands::OnCloseWindow(wxCloseEvent& event)
@@ -221,7 +223,7 @@ void FileCommands::OnCloseWindow(wxCloseEvent& event)
         event.Veto();
         return;
     }
-    window_.endEditor();
+    frame_.Destroy();
 }
 
 } // namespace glimtags

@@ -1,39 +1,39 @@
 #include "ui/name_check.h"
 
-#include "ui/editor_window.h"
+#include "ui/editor_services.h"
 #include "ui/name_box.h"
 
 namespace glimtags {
 
 NameText NameCheck::currentName() const
 {
-    return window_.nameBox().text();
+    return box_.text();
 }
 
 void NameCheck::selectRange(int start, int end)
 {
-    window_.nameBox().setSelection(start, end);
-    window_.nameBox().scrollCaretIntoView();
+    box_.setSelection(start, end);
+    box_.scrollCaretIntoView();
 }
 
 void NameCheck::requestRepaint()
 {
-    window_.requestRepaint();
+    drawing_.requestRepaint();
 }
 
 bool NameCheck::askYesNo(std::string_view languageKey)
 {
-    return window_.askLanguageQuestion(languageKey);
+    return talk_.ask(languageKey);
 }
 
 void NameCheck::tell(std::string_view languageKey)
 {
-    window_.showLanguageMessage(languageKey);
+    talk_.tell(languageKey);
 }
 
 void NameCheck::replaceName(const NameText& name)
 {
-    window_.nameBox().setText(name);
+    box_.setText(name);
 }
 
 } // namespace glimtags

@@ -4,14 +4,18 @@
 
 namespace glimtags {
 
-class EditorWindow;
+class NameBox;
+class NameDrawing;
+class UserTalk;
 
-// The string check's view of the window: the name box's name and selection, the
+// The string check's view of the editor: the name box's name and selection, the
 // preview, and questions from the language file.
 class NameCheck : public CheckHost {
 public:
-    explicit NameCheck(EditorWindow& window)
-        : window_(window)
+    NameCheck(NameBox& box, NameDrawing& drawing, UserTalk& talk)
+        : box_(box)
+        , drawing_(drawing)
+        , talk_(talk)
     {
     }
 
@@ -23,7 +27,9 @@ public:
     void replaceName(const NameText& name) override;
 
 private:
-    EditorWindow& window_;
+    NameBox& box_;
+    NameDrawing& drawing_;
+    UserTalk& talk_;
 };
 
 } // namespace glimtags

@@ -18,21 +18,22 @@ void PreviewContext::draw(const PreviewState& state, const wxSize& size)
     paintPreview(scene_, state, size.x, size.y);
 }
 
-PreviewCanvas* PreviewCanvas::create(wxWindow* parent, const wxPoint& position, const wxSize& size)
+std::optional<wxGLAttributes> PreviewCanvas::choosePixelFormat()
 {
-    const auto attributes = platform::choosePreviewPixelFormat();
-    if (!attributes) {
-        platform::showMessage(parent, "No se pudo elegir un formato de pixel correcto.");
-        return nullptr;
-    }
-    auto* canvas = new PreviewCanvas(parent, *attributes, position, size);
-    canvas->context_ = std::make_unique<PreviewContext>(canvas);
-    if (!canvas->context_->IsOK()) {
-        canvas->Destroy();
-        platform::showMessage(parent, "No se pudo seleccionar el formato de pixel especificado.");
-        return nullptr;
-    }
-    return canvas;
+    std::optional<wxGLAttributes> attributes = platform::choosePreviewPixelFormat();
+    if (!attributes)
+        platform::showMessage(nullptr, "No se pudo elegir un formato de pixel correcto.");
+    return attributes;
+}
+
+bool PreviewCanvas::createContext()
+{
+    context_ = std::make_unique<PreviewContext>(this);
+    if (context_->IsOK())
+        return true;
+    context_.reset();
+    platform::showMessage(nullptr, "No se pudo seleccionar el formato de pixel especificado.");
+    return false;
 }
 
 PreviewCanvas::PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes, const wxPoint& position,

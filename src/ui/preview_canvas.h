@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace glimtags {
 
@@ -26,8 +27,14 @@ private:
 // context. It never takes the keyboard, which belongs to the name box.
 class PreviewCanvas : public wxGLCanvas {
 public:
-    // Nothing, after the fixed message, when the display offers no usable surface.
-    static PreviewCanvas* create(wxWindow* parent, const wxPoint& position, const wxSize& size);
+    // The display's surface format for the preview; nothing, after the fixed message, when
+    // it offers none.
+    static std::optional<wxGLAttributes> choosePixelFormat();
+
+    PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes, const wxPoint& position, const wxSize& size);
+    // The rendering context, once the window around it is built; false, after the fixed
+    // message, when the display gives none.
+    bool createContext();
 
     // Where each paint takes what it shows.
     void onPaint(std::function<PreviewState()> state) { state_ = std::move(state); }
@@ -43,7 +50,6 @@ public:
     bool AcceptsFocus() const override { return false; }
 
 private:
-    PreviewCanvas(wxWindow* parent, const wxGLAttributes& attributes, const wxPoint& position, const wxSize& size);
     void OnPaint(wxPaintEvent& event);
     PreviewView& currentScene();
 

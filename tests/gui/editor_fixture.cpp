@@ -3,6 +3,7 @@
 #include "core/regular_file.h"
 #include "platform/beep.h"
 #include "support/tga_bytes.h"
+#include "ui/editor_start.h"
 #include "ui/preview_canvas.h"
 
 #include <wx/uiaction.h>
@@ -46,9 +47,10 @@ void EditorFixture::storeUsualSettings()
 
 void EditorFixture::startEditor()
 {
-    window = new EditorWindow(*store);
+    const EditorStart started = glimtags::startEditor(*store);
+    window = started.window;
     windowRef = window;
-    window->start();
+    exitStatus = started.exitStatus;
     if (editorEnded())
         return;
     ASSERT_TRUE(waitFor([this] { return window->IsShownOnScreen() && window->previewCanvas()->sceneStarted(); }));
@@ -58,6 +60,13 @@ void EditorFixture::startEditor()
     wxUIActionSimulator().MouseMove(box.GetRight() - 4, box.GetTop() + 6);
     window->nameBox().SetFocus();
     runEventsFor(50);
+}
+
+void EditorFixture::restartEditor()
+{
+    window->Destroy();
+    ASSERT_TRUE(editorEnded());
+    startEditor();
 }
 
 bool EditorFixture::editorEnded()

@@ -26,7 +26,10 @@ protected:
     void storeSetting(const std::string& key, const std::string& value) { store->writeText(key, value); }
     // Settings that spare the first-run questions, the game folder in the home.
     void storeUsualSettings();
+    // Starts the editor as the program does.
     void startEditor();
+    // Ends the editor and starts it again with the settings stored since.
+    void restartEditor();
     // True when the window has been destroyed, as after Exit.
     bool editorEnded();
     // Runs a menu or toolbar command as a click on it would.
@@ -59,6 +62,8 @@ protected:
     std::unique_ptr<platform::SettingsFile> store;
     EditorWindow* window = nullptr;
     wxWeakRef<EditorWindow> windowRef;
+    // Of a start that brought up no window.
+    int exitStatus = 0;
     int beeps = 0;
 
     // The usual settings without the automatic check, then the editor.

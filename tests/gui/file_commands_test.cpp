@@ -163,7 +163,8 @@ TEST_F(FileCommandsTest, MergeReplacesTheNameLineAfterABackup)
 {
     const std::string before = "seta sensitivity \"5\"\r\nseta name \"OldName\"\nseta sv_hostname \"Old\"\n";
     std::ofstream(inGame("q3config.cfg"), std::ios::binary) << before;
-    window->settings().Language = keyNamedLanguageFile();
+    storeSetting("Language", keyNamedLanguageFile());
+    restartEditor();
     setName("Player", 0, 0);
     wxString texts;
     GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User, wxID_OK, &texts));
@@ -204,7 +205,8 @@ TEST_F(FileCommandsTest, MergeStatusIsReadWholeAndGoesWhenALaterMergeFails)
     // However deep the game folder, the status names only the file.
     const std::string deep = (home.path() / "Quake III Arena, the whole game as installed" / "baseq3").string();
     home.write(deep + "/q3config.cfg", "seta name \"Old\"\n");
-    window->settings().q3Path = deep;
+    storeSetting("q3Path", deep);
+    restartEditor();
     GT_TEST_DIALOG(command(ids::MenuMerge), wxExpectModal<glimtags::MergeAsDialog>(NameType::User));
     wxStatusBar* bar = window->GetStatusBar();
     const wxString status = bar->GetStatusText(0);

@@ -5,9 +5,11 @@
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/window.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -61,7 +63,8 @@ struct FileDialogSeen {
     wxString directory;
     wxString fileName;
     wxString wildcard;
-    bool parentShown = false;
+    // Whether another window was shown while it was open.
+    bool otherWindowShown = false;
 };
 
 // Answers a file dialog with a path (or cancels it when the path is empty) and keeps
@@ -78,7 +81,8 @@ protected:
     {
         if (seen_)
             *seen_ = {dialog->GetDirectory(), dialog->GetFilename(), dialog->GetWildcard(),
-                      dialog->GetParent() && dialog->GetParent()->IsShown()};
+                      std::any_of(wxTopLevelWindows.begin(), wxTopLevelWindows.end(),
+                                  [dialog](wxWindow* window) { return window != dialog && window->IsShown(); })};
         if (path_.empty())
             return wxID_CANCEL;
         dialog->SetPath(wxString::FromUTF8(path_));

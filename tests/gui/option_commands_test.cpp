@@ -110,6 +110,17 @@ TEST_F(OptionCommandsTest, FirstRunAsksLanguageThenGamePathAndGoesOnInTheLanguag
     EXPECT_NE(settingsText().find("Language=Deutsch.lan"), std::string::npos);
 }
 
+TEST_F(OptionCommandsTest, AStoredLanguageFileThatCannotBeReadEndsTheStartAfterItsMessage)
+{
+    storeUsualSettings();
+    storeSetting("Language", "Missing.lan");
+    wxString message;
+    GT_TEST_DIALOG(startEditor(), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, "Unable to open language file ' Missing.lan'!");
+    EXPECT_TRUE(editorEnded());
+    EXPECT_EQ(exitStatus, EXIT_FAILURE);
+}
+
 TEST_F(OptionCommandsTest, LanguageIsStoredSoThatTheNextStartFindsIt)
 {
     storeUsualSettings();
@@ -162,7 +173,7 @@ TEST_F(OptionCommandsTest, BackgroundThatCannotLoadAtStartBringsUpTheChooserFirs
     storeSetting("BackGrnd Image", "missing.tga");
     FileDialogSeen chooser;
     GT_TEST_DIALOG(startEditor(), ExpectFileDialog("", &chooser));
-    EXPECT_FALSE(chooser.parentShown) << "the chooser comes before the window";
+    EXPECT_FALSE(chooser.otherWindowShown) << "the chooser comes before the window";
     EXPECT_TRUE(window->IsShown()) << "a cancelled chooser lets the editor go on";
     setName("ab", 1, 1);
     const wxImage preview = previewOnScreen();

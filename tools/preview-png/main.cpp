@@ -7,7 +7,6 @@
 #include "core/language_table.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -29,7 +28,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const auto& options = std::get<glimtags::tools::PreviewOptions>(parsed);
-    glimtags::setLanguageFailureHandler([](const std::string& message) { std::exit(fail(message)); });
+    // Read once, as the editor reads it: its texts then come from what was read.
+    if (const glimtags::Outcome loaded = glimtags::loadLanguageFile(options.language); !loaded)
+        return fail(loaded.error);
 
     const glimtags::tools::DrawnPreview drawn = glimtags::tools::drawPreview(options);
     if (!drawn.warning.empty())
