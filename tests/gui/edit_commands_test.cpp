@@ -34,22 +34,23 @@ protected:
 TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
 {
     typeText("ab cd");
+    pressKey(WXK_LEFT);
     pressKey(WXK_LEFT, wxMOD_SHIFT);
     pressKey(WXK_LEFT, wxMOD_SHIFT);
     clickControl(ids::SwatchRed);
-    ASSERT_EQ(boxBytes(), "ab ^1cd");
-    setName(boxBytes() + "\x05", 8, 8);
+    ASSERT_EQ(boxBytes(), "ab^1 c^7d");
+    setName(boxBytes() + "\x05", 10, 10);
     GT_TEST_DIALOG(command(ids::MenuCheckString), ExpectMessage(wxID_YES));
-    ASSERT_EQ(boxBytes(), "ab ^1cd");
+    ASSERT_EQ(boxBytes(), "ab^1 c^7d");
 
     pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "ab ^1cd\x05") << "the check's deletion is a step of its own";
-    EXPECT_EQ(selection(), std::make_pair(7, 8));
+    EXPECT_EQ(boxBytes(), "ab^1 c^7d\x05") << "the check's deletion is a step of its own";
+    EXPECT_EQ(selection(), std::make_pair(9, 10));
     pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "ab ^1cd");
+    EXPECT_EQ(boxBytes(), "ab^1 c^7d");
     pressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(boxBytes(), "ab cd") << "the colouring was one step";
-    EXPECT_EQ(selection(), std::make_pair(3, 5));
+    EXPECT_EQ(boxBytes(), "ab cd") << "the colouring, two codes, was one step";
+    EXPECT_EQ(selection(), std::make_pair(2, 4));
     pressKey('Z', wxMOD_CONTROL);
     EXPECT_EQ(boxBytes(), "ab") << "typing goes back a word at a time";
     pressKey('Z', wxMOD_CONTROL);
@@ -58,7 +59,7 @@ TEST_F(EditCommandsTest, UndoAndRedoEveryKindOfChangeWithItsSelection)
     pressKey('Z', wxMOD_CONTROL | wxMOD_SHIFT);
     EXPECT_EQ(boxBytes(), "ab cd");
     command(ids::MenuRedo);
-    EXPECT_EQ(boxBytes(), "ab ^1cd");
+    EXPECT_EQ(boxBytes(), "ab^1 c^7d");
 }
 
 TEST_F(EditCommandsTest, AClickEndsTheWordBeingTypedEvenWhereTheCaretStands)
