@@ -1,7 +1,6 @@
 #include "platform/settings_file.h"
 
 #include "core/regular_file.h"
-#include "platform/file_writer.h"
 #include "platform/text_encoding.h"
 
 #include <wx/fileconf.h>
@@ -14,6 +13,7 @@
 #include <filesystem>
 #include <sstream>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace glimtags::platform {
@@ -75,8 +75,9 @@ std::string withEachGroupOnce(const std::string& text)
 
 } // namespace
 
-SettingsFile::SettingsFile(const std::string& path)
+SettingsFile::SettingsFile(const std::string& path, FileWriter writer)
     : path_(path)
+    , writer_(std::move(writer))
 {
     // A missing or unreadable file reads as all defaults, without a log window.
     const wxLogNull noLog;
@@ -138,7 +139,7 @@ bool SettingsFile::save()
     text.CopyTo(bytes.data(), bytes.size());
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
-    const FileWriteResult written = error ? FileWriteResult{false, error.message()} : writeFileAtomically(path_, bytes);
+    const Outcome written = error ? Outcome::failure(error.value(), error.message()) : writer_.replace(path_, bytes);
     if (!written && failureHandler_)
         failureHandler_(path_, written.error);
     return written.succeeded;

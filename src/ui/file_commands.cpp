@@ -131,17 +131,17 @@ void FileCommands::saveScript(NameType type)
         &window_, {saveFilter(type), window_.settings().q3Path, kScriptInitialFileName});
     if (!chosen)
         return;
-    const platform::ScriptSaveResult saved = platform::saveNameScript(
+    const OutcomeOf<platform::SavedScript> saved = platform::saveNameScript(
         type, *chosen, window_.nameBox().text(), window_.settings().isOn(Toggle::EndColorWhite));
-    if (!saved.written) {
-        reportFailure(writeFailure(saved.path, saved.written.error));
+    if (!saved) {
+        reportFailure(writeFailure(saved.value.path, saved.error));
         return;
     }
     if (recentFiles_)
-        recentFiles_->add(saved.path);
+        recentFiles_->add(saved.value.path);
     platform::showMessage(&window_,
                           platform::fromLatin1(window_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
-                              platform::fromFileSystem(saved.shownName),
+                              platform::fromFileSystem(saved.value.shownName),
                           platform::MessageIcon::Information);
 }
 
@@ -155,23 +155,17 @@ void FileCommands::OnMerge(wxCommandEvent&)
     MergeAsDialog dialog(&window_, window_.settings().Language);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    const platform::MergeResult result =
+    const platform::MergeOutcome merged =
         platform::mergeNameIntoGameConfig(window_.settings().q3Path, dialog.nameType(), window_.nameBox().text(),
                                           window_.settings().isOn(Toggle::EndColorWhite));
-    switch (result.outcome) {
-    case platform::MergeOutcome::Merged:
+    if (merged)
         window_.showStatus(platform::fromLatin1(window_.language().lookup("STATUS_MERGED")));
-        break;
-    case platform::MergeOutcome::ConfigurationUnreadable:
+    else if (merged.code == platform::kMergeConfigurationUnreadable)
         reportFailure("Unable to find q3Config.cfg!");
-        break;
-    case platform::MergeOutcome::BackupFailed:
-        reportFailure(writeFailure(result.failedPath, result.error) + "\nq3config.cfg has been left as it was.");
-        break;
-    case platform::MergeOutcome::WriteFailed:
-        reportFailure(writeFailure(result.failedPath, result.error));
-        break;
-    }
+    else if (merged.code == platform::kMergeBackupFailed)
+        reportFailure(writeFailure(merged.failedPath, merged.error) + "\nq3config.cfg has been left as it was.");
+    else
+        reportFailure(writeFailure(merged.failedPath, merged.error));
 }
 
 void FileCommands::OnExportPicture(wxCommandEvent&)
