@@ -9,7 +9,6 @@
 #include "core/preview_labels.h"
 #include "core/string_check.h"
 #include "core/version.h"
-#include "platform/beep.h"
 #include "platform/dialog_units.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
@@ -32,15 +31,18 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <utility>
+
 namespace glimtags {
 
 using platform::unitPoint;
 using platform::unitSize;
 
-EditorWindow::EditorWindow(SettingsStore& store)
+EditorWindow::EditorWindow(SettingsStore& store, platform::Desktop desktop)
     : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v" GLIMTAGS_VERSION, wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
+    , desktop_(std::move(desktop))
 {
     SetIcons(applicationIcons());
     fonts_ = std::make_unique<FontSheets>(findDataFile("Font.TGA"));
@@ -65,7 +67,7 @@ EditorWindow::EditorWindow(SettingsStore& store)
     setCheckMarks(*menuBar_, settings_);
     optionCommands_->findGameFont();
     optionCommands_->applyGame();
-    bindHelpMenu(*this, settings_.Language);
+    bindHelpMenu(*this, settings_.Language, desktop_);
     nameCounts_ = std::make_unique<NameCounts>(language());
     nameCounts_->show(*this, nameBox_->text(), game_);
     previewCanvas_->onPaint([this] { return previewState(); });
@@ -81,7 +83,7 @@ void EditorWindow::createControls()
     SetClientSize(unitSize(412, 223));
     panel->SetSize(GetClientSize());
     nameLabel_ = new wxStaticText(panel, ids::NameLabel, "User/Host Name :", unitPoint(23, 25), unitSize(205, 8));
-    nameBox_ = new NameBox(panel, ids::NameBox, unitPoint(23, 37), wxSize(unitSize(208, 14).x, -1));
+    nameBox_ = new NameBox(panel, ids::NameBox, unitPoint(23, 37), wxSize(unitSize(208, 14).x, -1), desktop_.beep);
     specialCharsGroup_ = new wxStaticBox(panel, ids::SpecialCharsGroup, "Available Special Chars", unitPoint(235, 10),
                                          unitSize(172, 48));
     nameBox_->SetFocus();
@@ -230,7 +232,7 @@ void EditorWindow::onNameChanged(bool undone)
 {
     nameCounts_->show(*this, nameBox_->text(), game_);
     if (!fitsSaveLimit(nameBox_->text()))
-        platform::beep();
+        nameBox_->beep();
     // A server's cut is told when the name first reaches it, not on every later key.
     const bool cut = serverCut(nameBox_->text(), game_).has_value();
     const bool newlyCut = cut && !serverCutsName_;

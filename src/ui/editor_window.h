@@ -3,6 +3,7 @@
 #include "core/app_settings.h"
 #include "core/game_profile.h"
 #include "core/rgba_picture.h"
+#include "platform/desktop.h"
 #include "render/preview_paint.h"
 #include "render/tga_image.h"
 #include "ui/name_picture_export.h"
@@ -33,7 +34,7 @@ class PreviewCanvas;
 // attaches the menus and the toolbar, and wires them to the commands.
 class EditorWindow : public wxFrame {
 public:
-    explicit EditorWindow(SettingsStore& store);
+    explicit EditorWindow(SettingsStore& store, platform::Desktop desktop = {});
     ~EditorWindow() override;
 
     // Shows the window and starts the preview scene, which needs the shown surface.
@@ -86,6 +87,7 @@ private:
     void onNameChanged(bool undone);
 
     SettingsStore& store_;
+    platform::Desktop desktop_;
     AppSettings settings_;
     std::unique_ptr<FontSheets> fonts_;
     std::unique_ptr<NameCounts> nameCounts_;

@@ -1,7 +1,6 @@
 #include "gui/editor_fixture.h"
 
 #include "core/regular_file.h"
-#include "platform/beep.h"
 #include "ui/preview_canvas.h"
 
 #include <wx/uiaction.h>
@@ -20,7 +19,6 @@ EditorFixture::EditorFixture()
         std::filesystem::copy_file(std::filesystem::path(GLIMTAGS_RESOURCES) / name, start.path() / name);
     inStart = std::make_unique<WorkingDirectory>(start.path());
     store = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
-    platform::setBeepObserver([this] { ++beeps; });
 }
 
 EditorFixture::~EditorFixture()
@@ -28,7 +26,6 @@ EditorFixture::~EditorFixture()
     if (windowRef)
         windowRef->Destroy();
     runEventsFor(20);
-    platform::setBeepObserver(nullptr);
 }
 
 std::string EditorFixture::settingsText() const
@@ -45,7 +42,7 @@ void EditorFixture::storeUsualSettings()
 
 void EditorFixture::startEditor()
 {
-    window = new EditorWindow(*store);
+    window = new EditorWindow(*store, desktop);
     windowRef = window;
     window->start();
     if (editorEnded())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/gui_harness.h"
+#include "platform/desktop.h"
 #include "platform/settings_file.h"
 #include "support/temp_dir.h"
 #include "ui/editor_window.h"
@@ -60,6 +61,8 @@ protected:
     EditorWindow* window = nullptr;
     wxWeakRef<EditorWindow> windowRef;
     int beeps = 0;
+    // What the window asks of the desktop: its beeps are counted.
+    platform::Desktop desktop{.beep = [this] { ++beeps; }};
 };
 
 } // namespace glimtags::test

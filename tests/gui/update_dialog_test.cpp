@@ -5,7 +5,7 @@
 #include "gui/gui_harness.h"
 #include "gui/modal_driver.h"
 #include "platform/http_client.h"
-#include "platform/open_document.h"
+#include "platform/desktop.h"
 #include "support/http_test_server.h"
 #include "support/temp_dir.h"
 
@@ -66,14 +66,6 @@ protected:
                                    start.path() / "English.lan");
         // A proxy configured on the test machine must not take the requests to 127.0.0.1.
         setenv("no_proxy", "127.0.0.1", 1);
-        glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
-            launched.push_back(target);
-            return glimtags::Outcome();
-        });
-    }
-    ~UpdateDialogTest() override
-    {
-        glimtags::platform::setDocumentOpenerForTesting(nullptr);
     }
 
     // Runs a dialog on the address; when it is ready the driver notes what it
@@ -110,6 +102,10 @@ protected:
     glimtags::test::TempDir start;
     glimtags::test::WorkingDirectory inStart{start.path()};
     std::vector<std::string> launched;
+    const glimtags::platform::Desktop desktop{.launch = [this](const std::string& target) {
+        launched.push_back(target);
+        return glimtags::Outcome();
+    }};
     glimtags::platform::HttpOpener open = glimtags::platform::openHttpClient;
 };
 
@@ -201,7 +197,7 @@ TEST_F(UpdateDialogTest, TheCommandOpensTheOnlineCentreAfterANewVersionHoweverTh
         launched.clear();
         UpdateHook hook(__FILE__, __LINE__, __func__);
         const UpdateDriver driver(hook, checked, c.close);
-        glimtags::runUpdateCommand(nullptr, "English.lan", UpdateSource{server.address("/file"), kQuick});
+        glimtags::runUpdateCommand(nullptr, "English.lan", UpdateSource{server.address("/file"), kQuick}, desktop);
         EXPECT_EQ(launched, c.opened) << c.body;
         EXPECT_EQ(server.requests().size(), 1u) << c.body;
     }
