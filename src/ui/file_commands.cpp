@@ -75,18 +75,18 @@ bool FileCommands::openScript(const std::string& path)
     const std::optional<NameType> type = openedScriptType(path);
     if (!type)
         return true;
-    const ScriptReading read = readNameScript(path, *type);
-    if (read.outcome == ScriptReadOutcome::Unreadable) {
+    const OutcomeOf<NameText> read = readNameScript(path, *type);
+    if (read.code == kScriptUnreadable) {
         // The name being edited stays; only the file is refused.
         reportFailure("Unable to open the file '" + platform::fromFileSystem(path) + "'!");
         return false;
     }
-    if (read.outcome == ScriptReadOutcome::NoName) {
+    if (read.code == kScriptSetsNoName) {
         reportFailure(platform::textWithPath(
             formatMessage(window_.language().lookup("MESSAGE_SCRIPTSETSNONAME"), {path}), path));
         return true;
     }
-    window_.nameBox().setText(withoutWhiteEnding(read.name, window_.settings().isOn(Toggle::EndColorWhite)));
+    window_.nameBox().setText(withoutWhiteEnding(read.value, window_.settings().isOn(Toggle::EndColorWhite)));
     window_.requestRepaint();
     // A path named on the command line is relative to a folder the next start may not share.
     std::error_code error;
