@@ -51,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!roundTrip) {
         input->replace(bytes.data(), bytes.size());
-        const glimtags::ScriptReading read = glimtags::readNameScript(input->path(), type);
-        FUZZ_CHECK(read.outcome != glimtags::ScriptReadOutcome::Unreadable);
+        const glimtags::OutcomeOf<glimtags::NameText> read = glimtags::readNameScript(input->path(), type);
+        FUZZ_CHECK(read.code != glimtags::kScriptUnreadable);
         // A value ends at its line and at its quote, and the script ends at a zero byte.
-        FUZZ_CHECK(read.name.bytes().size() <= glimtags::NameText::kMaxBytes);
-        FUZZ_CHECK(read.name.bytes().find_first_of("\"\r\n"s + '\0') == std::string::npos);
-        FUZZ_CHECK(read.outcome == glimtags::ScriptReadOutcome::Read || read.name.empty());
+        FUZZ_CHECK(read.value.bytes().size() <= glimtags::NameText::kMaxBytes);
+        FUZZ_CHECK(read.value.bytes().find_first_of("\"\r\n"s + '\0') == std::string::npos);
+        FUZZ_CHECK(read || read.value.empty());
         return 0;
     }
 
@@ -67,12 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string script = glimtags::nameScriptBytes(type, name, endColorWhite);
     input->replace(script.data(), script.size());
-    const glimtags::ScriptReading read = glimtags::readNameScript(input->path(), type);
+    const glimtags::OutcomeOf<glimtags::NameText> read = glimtags::readNameScript(input->path(), type);
     const std::string written = glimtags::nameWithEnding(name, endColorWhite);
-    FUZZ_CHECK(read.outcome == glimtags::ScriptReadOutcome::Read && read.name == glimtags::NameText(written));
+    FUZZ_CHECK(read && read.value == glimtags::NameText(written));
     // Opened and saved again with the same option, an uncut name keeps its bytes.
     if (written.size() <= glimtags::NameText::kMaxBytes)
-        FUZZ_CHECK(glimtags::nameWithEnding(glimtags::withoutWhiteEnding(read.name, endColorWhite), endColorWhite) ==
+        FUZZ_CHECK(glimtags::nameWithEnding(glimtags::withoutWhiteEnding(read.value, endColorWhite), endColorWhite) ==
                    written);
     return 0;
 }

@@ -100,15 +100,15 @@ std::optional<NameType> openedScriptType(std::string_view chosenPath)
     return std::nullopt;
 }
 
-ScriptReading readNameScript(const std::string& path, NameType type)
+OutcomeOf<NameText> readNameScript(const std::string& path, NameType type)
 {
     const std::optional<std::string> bytes = readRegularFile(path);
     if (!bytes)
-        return {ScriptReadOutcome::Unreadable, NameText()};
+        return {Outcome::failure(kScriptUnreadable)};
     const std::optional<ConsoleSetting> setting = lastSetting(*bytes, scriptVariable(type));
     if (!setting)
-        return {ScriptReadOutcome::NoName, NameText()};
-    return {ScriptReadOutcome::Read, NameText(setting->value)};
+        return {Outcome::failure(kScriptSetsNoName)};
+    return {{}, NameText(setting->value)};
 }
 
 } // namespace glimtags

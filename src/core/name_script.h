@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/name_text.h"
+#include "core/outcome.h"
 
 #include <optional>
 #include <string>
@@ -65,14 +66,13 @@ ScriptSavePlan planScriptSave(NameType type, std::string_view chosenPath);
 // case: "host" or "name"; nothing for any other extension or none.
 std::optional<NameType> openedScriptType(std::string_view chosenPath);
 
+// Why Open found no name in a script file, as its outcome's code.
+inline constexpr int kScriptUnreadable = 1;
+inline constexpr int kScriptSetsNoName = 2;
+
 // What Open finds in a script file: the name it sets, read as the game's console reads
-// the file (lastSetting) and cut to NameText's limit; NoName for a file that sets none
-// (the name being edited then stays); Unreadable for a file that cannot be read.
-enum class ScriptReadOutcome { Read, NoName, Unreadable };
-struct [[nodiscard]] ScriptReading {
-    ScriptReadOutcome outcome;
-    NameText name;
-};
-ScriptReading readNameScript(const std::string& path, NameType type);
+// the file (lastSetting) and cut to NameText's limit; a failure for a file that cannot
+// be read or sets no name (the name being edited then stays).
+OutcomeOf<NameText> readNameScript(const std::string& path, NameType type);
 
 } // namespace glimtags

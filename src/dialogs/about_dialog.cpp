@@ -32,7 +32,7 @@ std::string languageCredit(const std::string& creator)
     return "Language script by " + (creator.empty() ? std::string("Unknown") : creator);
 }
 
-AboutDialog::AboutDialog(wxWindow* parent, const std::string& credit)
+AboutDialog::AboutDialog(wxWindow* parent, const std::string& credit, const platform::Desktop& desktop)
     : wxDialog(parent, wxID_ANY, "ABouT Glimtags")
 {
     // The rows keep the spacing of the box's original layout in dialog units.
@@ -47,7 +47,7 @@ AboutDialog::AboutDialog(wxWindow* parent, const std::string& credit)
     column->Add(new wxStaticText(this, wxID_ANY, "DeSiGNeD by Quorvant"), centred);
     column->Add(new wxStaticText(this, wxID_ANY, "ProGRaMMeD by the Glimtags team"), centred);
 
-    link_ = new HyperlinkControl(this, kLinkId, "Quorvant TEAM HoMe PaGe", kMakerHomePage, handCursor());
+    link_ = new HyperlinkControl(this, kLinkId, "Quorvant TEAM HoMe PaGe", kMakerHomePage, desktop, handCursor());
     wxFont plain = link_->GetFont();
     plain.SetUnderlined(false);
     link_->SetFont(plain);

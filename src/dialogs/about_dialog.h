@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop.h"
+
 #include <wx/dialog.h>
 
 #include <string>
@@ -12,13 +14,13 @@ class HyperlinkControl;
 std::string languageCredit(const std::string& creator);
 
 // The product's logo, credits and version, the link to the maker's home page and
-// the author of the language file in use.
+// the author of the language file in use. The link opens through the desktop given.
 class AboutDialog : public wxDialog {
 public:
     static constexpr int kLinkId = 1041;
     static constexpr int kCreditId = 1049;
 
-    AboutDialog(wxWindow* parent, const std::string& credit);
+    AboutDialog(wxWindow* parent, const std::string& credit, const platform::Desktop& desktop);
 
     HyperlinkControl& link() { return *link_; }
 

@@ -10,33 +10,34 @@
 
 namespace glimtags {
 
-void runUpdateCommand(wxWindow* parent, const std::string& languageFile, const UpdateSource& source)
+void runUpdateCommand(wxWindow* parent, const std::string& languageFile, const UpdateSource& source,
+                      const platform::Desktop& desktop)
 {
     UpdateDialog dialog(parent, languageFile, source);
     dialog.ShowModal();
     if (dialog.newVersionFound())
-        runOnlineCentre();
+        runOnlineCentre(desktop);
 }
 
-void runAboutCommand(wxWindow* parent, const std::string& languageFile)
+void runAboutCommand(wxWindow* parent, const std::string& languageFile, const platform::Desktop& desktop)
 {
-    AboutDialog dialog(parent, languageCredit(LanguageTable(languageFile).lookup("CREATOR")));
+    AboutDialog dialog(parent, languageCredit(LanguageTable(languageFile).lookup("CREATOR")), desktop);
     dialog.ShowModal();
 }
 
-void runHelpContents(wxWindow* parent, const std::string& languageFile)
+void runHelpContents(wxWindow* parent, const std::string& languageFile, const platform::Desktop& desktop)
 {
     // Only a missing file is reported; a file that nothing opens passes silently.
-    if (const Outcome opened = platform::openDocument(findDataFile(kHelpFile));
+    if (const Outcome opened = platform::openDocument(findDataFile(kHelpFile), desktop.launch);
         !opened && opened.code == platform::kOpenFileNotFound)
         platform::showMessage(parent,
                               platform::fromLatin1(LanguageTable(languageFile).lookup("MESSAGE_UNABLEFINDHELPFILE")));
 }
 
-void runOnlineCentre()
+void runOnlineCentre(const platform::Desktop& desktop)
 {
     // A page that cannot be opened passes silently.
-    static_cast<void>(platform::openDocument(kOnlineCentreAddress));
+    static_cast<void>(platform::openDocument(kOnlineCentreAddress, desktop.launch));
 }
 
 } // namespace glimtags

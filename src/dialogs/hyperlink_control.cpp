@@ -1,9 +1,7 @@
 #include "dialogs/hyperlink_control.h"
 
 #include "core/link_command.h"
-#include "platform/beep.h"
 #include "platform/message_box.h"
-#include "platform/open_document.h"
 #include "platform/text_encoding.h"
 
 #include <optional>
@@ -15,10 +13,11 @@ const wxColour HyperlinkControl::kVisitedColour(85, 26, 139);
 const wxColour HyperlinkControl::kHoverColour(255, 0, 0);
 
 HyperlinkControl::HyperlinkControl(wxWindow* parent, wxWindowID id, const wxString& text, const std::string& address,
-                                   const wxCursor& pointer)
+                                   const platform::Desktop& desktop, const wxCursor& pointer)
     // No context menu: a static text that links has none.
     : wxGenericHyperlinkCtrl(parent, id, text, platform::fromLatin1(address), wxDefaultPosition, wxDefaultSize,
                              wxBORDER_NONE | wxHL_ALIGN_LEFT)
+    , desktop_(desktop)
     , pointer_(pointer)
 {
     SetNormalColour(kLinkColour);
@@ -39,9 +38,9 @@ std::string HyperlinkControl::linkAddress() const
     return platform::toLatin1(GetURL());
 }
 
-Outcome HyperlinkControl::OpenLink(const std::string& address)
+Outcome HyperlinkControl::OpenLink(const std::string& address, const platform::DocumentLauncher& launch)
 {
-    Outcome result = platform::openDocument(address);
+    Outcome result = platform::openDocument(address, launch);
     if (result)
         return result;
     const std::optional<std::string> handler = platform::webPageHandlerCommand();
@@ -58,13 +57,13 @@ void HyperlinkControl::ShowLinkError(int code)
 
 void HyperlinkControl::OnClick(wxHyperlinkEvent&)
 {
-    const Outcome opened = OpenLink(linkAddress());
+    const Outcome opened = OpenLink(linkAddress(), desktop_.launch);
     // The generic link counts every click as a visit; the pointer is still over it.
     SetVisited(opened.succeeded);
     SetForegroundColour(kHoverColour);
     Refresh();
     if (!opened) {
-        platform::beep();
+        desktop_.beep();
         ShowLinkError(opened.code);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/outcome.h"
+#include "platform/desktop.h"
 
 #include <wx/cursor.h>
 #include <wx/hyperlink.h>
@@ -20,17 +21,18 @@ public:
     static const wxColour kHoverColour;
 
     // The address is Latin-1 bytes like the language files' texts. An empty address
-    // takes the text as address; an empty text shows the address. Without a pointer
-    // of its own the link shows the platform's hand.
+    // takes the text as address; an empty text shows the address. A click opens it
+    // and beeps through the desktop given. Without a pointer of its own the link shows
+    // the platform's hand.
     HyperlinkControl(wxWindow* parent, wxWindowID id, const wxString& text, const std::string& address,
-                     const wxCursor& pointer = wxNullCursor);
+                     const platform::Desktop& desktop, const wxCursor& pointer = wxNullCursor);
 
     // The generic link asks for the platform's hand whenever the mouse is over its text.
     bool SetCursor(const wxCursor& cursor) override;
 
-    // Opens the address in the web browser, falling back on the command line of
-    // the desktop's program for web pages; the outcome of the last attempt.
-    static Outcome OpenLink(const std::string& address);
+    // Opens the address in the web browser through the launcher, falling back on the
+    // command line of the desktop's program for web pages; the outcome of the last attempt.
+    static Outcome OpenLink(const std::string& address, const platform::DocumentLauncher& launch);
     void ShowLinkError(int code);
 
     std::string linkAddress() const;
@@ -38,6 +40,7 @@ public:
 private:
     void OnClick(wxHyperlinkEvent& event);
 
+    platform::Desktop desktop_;
     wxCursor pointer_;
 };
 

@@ -55,8 +55,8 @@ void UpdateDialog::OnInitDialog(wxInitDialogEvent& event)
     SetCanFocus(true);
     SetFocus();
 
-    http_ = std::make_unique<platform::HttpClient>(kApplicationTitle, source_.timeouts);
-    if (!http_->isOpen()) {
+    http_ = source_.open(kApplicationTitle, source_.timeouts);
+    if (!http_) {
         platform::showMessage(this, platform::fromLatin1(texts_.noConnection));
         // The dialog opens before its modal loop runs; it can only end from inside it.
         CallAfter([this] { EndModal(wxID_CANCEL); });
@@ -93,7 +93,7 @@ void UpdateDialog::OnCharHook(wxKeyEvent& event)
 void UpdateDialog::EndModal(int returnCode)
 {
     timer_.Stop();
-    http_.reset();
+    http_ = nullptr;
     wxDialog::EndModal(returnCode);
 }
 
@@ -101,7 +101,7 @@ void UpdateDialog::runCheck()
 {
     checkStarted_ = true;
     setStatus(texts_.connecting);
-    const OutcomeOf<std::string> response = http_->get(source_.address);
+    const OutcomeOf<std::string> response = http_(source_.address);
     if (!response) {
         setButtonCaption(texts_.closeButton);
         button_->Enable();

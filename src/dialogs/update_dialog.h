@@ -6,7 +6,6 @@
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
-#include <memory>
 #include <string>
 
 class wxButton;
@@ -14,10 +13,12 @@ class wxStaticText;
 
 namespace glimtags {
 
-// Where the update information is fetched from, and how long the check may wait for it.
+// Where the update information is fetched from, how long the check may wait for it,
+// and what it is fetched with.
 struct UpdateSource {
     std::string address = kUpdateAddress;
     platform::HttpTimeouts timeouts;
+    platform::HttpOpener open = platform::openHttpClient;
 };
 
 // The dialog's texts from the language file, besides its title.
@@ -68,7 +69,7 @@ private:
     std::string languageFile_;
     UpdateSource source_;
     UpdateTexts texts_;
-    std::unique_ptr<platform::HttpClient> http_;
+    platform::HttpGet http_;
     wxTimer timer_;
     wxStaticText* status_ = nullptr;
     wxButton* button_ = nullptr;

@@ -2,30 +2,11 @@
 
 #include <wx/utils.h>
 
-#include <utility>
-
 namespace glimtags::platform {
-namespace {
-
-std::function<void()>& observer()
-{
-    static std::function<void()> current;
-    return current;
-}
-
-} // namespace
 
 void beep()
 {
-    if (observer())
-        observer()();
-    else
-        wxBell();
-}
-
-void setBeepObserver(std::function<void()> newObserver)
-{
-    observer() = std::move(newObserver);
+    wxBell();
 }
 
 } // namespace glimtags::platform

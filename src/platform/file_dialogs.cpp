@@ -2,10 +2,8 @@
 
 #include "platform/text_encoding.h"
 
-#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filedlgcustomize.h>
-#include <wx/utils.h>
 
 namespace glimtags::platform {
 namespace {
@@ -62,12 +60,6 @@ std::optional<std::string> run(wxWindow* parent, const FileDialogRequest& reques
         dialog.SetCustomizeHook(*options);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
-    // GTK selects a file in a folder it has not read yet only once the folder is read,
-    // which a dialog answered before it was drawn has not done.
-    for (int round = 0; dialog.GetPath().empty() && round < 100; ++round) {
-        wxYield();
-        wxMilliSleep(5);
-    }
     return toFileSystem(dialog.GetPath());
 }
 

@@ -4,40 +4,18 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace glimtags::platform {
 namespace {
 
-int writesUntilFault = 0;
-
 FileWriteResult failure(int errorNumber)
 {
     return Outcome::failure(errorNumber, std::generic_category().message(errorNumber));
-}
-
-ssize_t writeChunk(int fd, const char* data, std::size_t size)
-{
-    if (writesUntilFault > 0 && --writesUntilFault == 0) {
-        errno = EIO;
-        return -1;
-    }
-    return ::write(fd, data, std::min(size, kWriteChunkBytes));
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = writeChunk(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // The file that is really replaced: the end of a chain of symbolic links, else the path.
@@ -97,7 +75,30 @@ void syncFolderOf(const std::string& path)
 
 } // namespace
 
-FileWriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
+FileWriter::FileWriter()
+    : write_(::write)
+{
+}
+
+FileWriter::FileWriter(WriteCall write)
+    : write_(std::move(write))
+{
+}
+
+bool FileWriter::writeAll(int fd, std::string_view bytes) const
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write_(fd, bytes.data(), std::min(bytes.size(), kWriteChunkBytes));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+FileWriteResult FileWriter::replace(const std::string& path, std::string_view bytes) const
 {
     const std::optional<std::string> resolved = resolvedTarget(path);
     if (!resolved)
@@ -133,11 +134,6 @@ FileWriteResult writeFileAtomically(const std::string& path, std::string_view by
     }
     syncFolderOf(target);
     return {};
-}
-
-void setWriteFaultForTesting(int nthWrite)
-{
-    writesUntilFault = nthWrite;
 }
 
 } // namespace glimtags::platform

@@ -8,8 +8,6 @@
 namespace glimtags::platform {
 namespace {
 
-HttpFault fault;
-
 constexpr std::size_t kMaxDescription = 1023;
 constexpr long kMaxRedirects = 5;
 
@@ -36,7 +34,7 @@ struct HeaderListDeleter {
 } // namespace
 
 HttpClient::HttpClient(const std::string& userAgent, HttpTimeouts timeouts)
-    : handle_(fault.openFails ? nullptr : curl_easy_init())
+    : handle_(curl_easy_init())
 {
     if (!handle_)
         return;
@@ -60,9 +58,6 @@ HttpClient::~HttpClient()
 
 OutcomeOf<std::string> HttpClient::get(const std::string& address)
 {
-    if (fault.requestError)
-        return {Outcome::failure(*fault.requestError)};
-
     curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
     headers = curl_slist_append(headers, "Pragma: no-cache");
     const std::unique_ptr<curl_slist, HeaderListDeleter> headerList(headers);
@@ -87,9 +82,12 @@ std::optional<std::string> HttpClient::describeError(int code)
     return text;
 }
 
-void setHttpFaultForTesting(HttpFault newFault)
+HttpGet openHttpClient(const std::string& userAgent, HttpTimeouts timeouts)
 {
-    fault = newFault;
+    auto client = std::make_shared<HttpClient>(userAgent, timeouts);
+    if (!client->isOpen())
+        return {};
+    return [client](const std::string& address) { return client->get(address); };
 }
 
 } // namespace glimtags::platform

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -43,12 +44,13 @@ private:
     void* handle_;
 };
 
-// Test seam: the next clients fail to open, or their requests fail with the
-// given code without going out. The default is no fault.
-struct HttpFault {
-    bool openFails = false;
-    std::optional<int> requestError;
-};
-void setHttpFaultForTesting(HttpFault fault);
+// A GET through an open client, as HttpClient::get.
+using HttpGet = std::function<OutcomeOf<std::string>(const std::string& address)>;
+
+// Opens a client: nothing when it could not be opened.
+using HttpOpener = std::function<HttpGet(const std::string& userAgent, HttpTimeouts timeouts)>;
+
+// The opener of HttpClients.
+HttpGet openHttpClient(const std::string& userAgent, HttpTimeouts timeouts);
 
 } // namespace glimtags::platform

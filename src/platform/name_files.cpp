@@ -20,29 +20,31 @@ std::string inFolder(const std::string& folder, const char* file)
 
 } // namespace
 
-ScriptSaveResult saveNameScript(NameType type, const std::string& chosenPath, const NameText& name,
-                                bool endColorWhite)
+OutcomeOf<SavedScript> saveNameScript(NameType type, const std::string& chosenPath, const NameText& name,
+                                      bool endColorWhite, const FileWriter& writer)
 {
     const ScriptSavePlan plan = planScriptSave(type, chosenPath);
-    return {plan.path, plan.shownName, writeFileAtomically(plan.path, nameScriptBytes(type, name, endColorWhite))};
+    const Outcome written = writer.replace(plan.path, nameScriptBytes(type, name, endColorWhite));
+    return {written, {plan.path, plan.shownName}};
 }
 
-MergeResult mergeNameIntoGameConfig(const std::string& gameFolder, NameType type, const NameText& name,
-                                    bool endColorWhite)
+MergeOutcome mergeNameIntoGameConfig(const std::string& gameFolder, NameType type, const NameText& name,
+                                     bool endColorWhite, const FileWriter& writer)
 {
     const std::string configuration = inFolder(gameFolder, kConfigurationFile);
     int errorNumber = 0;
     const std::optional<std::string> bytes = readRegularFile(configuration, kMaxReadBytes, &errorNumber);
     if (!bytes)
-        return {MergeOutcome::ConfigurationUnreadable, configuration, std::generic_category().message(errorNumber)};
+        return {Outcome::failure(kMergeConfigurationUnreadable, std::generic_category().message(errorNumber)),
+                configuration};
 
     const std::string backup = inFolder(gameFolder, kConfigurationBackup);
-    if (const FileWriteResult written = writeFileAtomically(backup, *bytes); !written)
-        return {MergeOutcome::BackupFailed, backup, written.error};
+    if (const Outcome written = writer.replace(backup, *bytes); !written)
+        return {Outcome::failure(kMergeBackupFailed, written.error), backup};
 
     const std::string merged = mergeIntoConfiguration(*bytes, type, nameScriptBytes(type, name, endColorWhite));
-    if (const FileWriteResult written = writeFileAtomically(configuration, merged); !written)
-        return {MergeOutcome::WriteFailed, configuration, written.error};
+    if (const Outcome written = writer.replace(configuration, merged); !written)
+        return {Outcome::failure(kMergeWriteFailed, written.error), configuration};
     return {};
 }
 

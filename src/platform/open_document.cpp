@@ -12,31 +12,9 @@
 #include <wx/utils.h>
 
 #include <filesystem>
-#include <utility>
 
 namespace glimtags::platform {
 namespace {
-
-DocumentLauncher& testLauncher()
-{
-    static DocumentLauncher launcher;
-    return launcher;
-}
-
-// GIO looks up the desktop's handler before it starts anything, so a target that
-// nothing can open is reported here; starting xdg-open would only fail later, unseen.
-Outcome launchWithDesktop(const std::string& target, bool address)
-{
-    gchar* fileUri = address ? nullptr : g_filename_to_uri(target.c_str(), nullptr, nullptr);
-    if (!address && !fileUri)
-        return Outcome::failure(kOpenNoApplication);
-    GError* error = nullptr;
-    const gboolean started = g_app_info_launch_default_for_uri(address ? target.c_str() : fileUri, nullptr, &error);
-    g_free(fileUri);
-    if (error)
-        g_error_free(error);
-    return started ? Outcome() : Outcome::failure(kOpenNoApplication);
-}
 
 bool programExists(const wxString& program)
 {
@@ -53,19 +31,37 @@ std::string environment(const char* name)
     return wxGetEnv(name, &value) ? toFileSystem(value) : std::string();
 }
 
+bool isAddress(const std::string& target)
+{
+    return target.find("://") != std::string::npos;
+}
+
 } // namespace
 
-Outcome openDocument(const std::string& target)
+// GIO looks up the desktop's handler before it starts anything, so a target that
+// nothing can open is reported here; starting xdg-open would only fail later, unseen.
+Outcome launchWithDesktop(const std::string& target)
 {
-    const bool address = target.find("://") != std::string::npos;
-    std::string resolved = target;
-    if (!address) {
-        std::error_code error;
-        if (!std::filesystem::exists(target, error))
-            return Outcome::failure(kOpenFileNotFound);
-        resolved = std::filesystem::absolute(target, error).string();
-    }
-    return testLauncher() ? testLauncher()(resolved) : launchWithDesktop(resolved, address);
+    const bool address = isAddress(target);
+    gchar* fileUri = address ? nullptr : g_filename_to_uri(target.c_str(), nullptr, nullptr);
+    if (!address && !fileUri)
+        return Outcome::failure(kOpenNoApplication);
+    GError* error = nullptr;
+    const gboolean started = g_app_info_launch_default_for_uri(address ? target.c_str() : fileUri, nullptr, &error);
+    g_free(fileUri);
+    if (error)
+        g_error_free(error);
+    return started ? Outcome() : Outcome::failure(kOpenNoApplication);
+}
+
+Outcome openDocument(const std::string& target, const DocumentLauncher& launch)
+{
+    if (isAddress(target))
+        return launch(target);
+    std::error_code error;
+    if (!std::filesystem::exists(target, error))
+        return Outcome::failure(kOpenFileNotFound);
+    return launch(std::filesystem::absolute(target, error).string());
 }
 
 Outcome runCommandLine(const std::string& commandLine)
@@ -96,11 +92,6 @@ std::optional<std::string> webPageHandlerCommand()
             return desktopEntryExec(*entry);
     }
     return std::nullopt;
-}
-
-void setDocumentOpenerForTesting(DocumentLauncher launcher)
-{
-    testLauncher() = std::move(launcher);
 }
 
 } // namespace glimtags::platform

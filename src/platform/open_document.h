@@ -14,11 +14,19 @@ inline constexpr int kOpenOutOfResources = 0;
 inline constexpr int kOpenFileNotFound = 2;
 inline constexpr int kOpenNoApplication = 31;
 
-// Opens an address (a target with "://") in the desktop's web browser, or a
-// document (a path, relative ones against the working directory) with the
-// desktop's program for it. Fails with kOpenFileNotFound for a missing document,
-// kOpenNoApplication when nothing could be started.
-Outcome openDocument(const std::string& target);
+// Starts the desktop's program for an existing document (its absolute path) or for
+// an address (a target with "://"); fails with kOpenNoApplication when nothing
+// could be started.
+Outcome launchWithDesktop(const std::string& target);
+
+// What starts a program for a document or an address, as launchWithDesktop.
+using DocumentLauncher = std::function<Outcome(const std::string& target)>;
+
+// Opens an address in the desktop's web browser, or a document (a path, relative
+// ones against the working directory) with the desktop's program for it, through
+// the launcher given. Fails with kOpenFileNotFound for a missing document, else
+// with the launcher's failure.
+Outcome openDocument(const std::string& target, const DocumentLauncher& launch);
 
 // Starts a command line (a program and its arguments, split with the shell's
 // quoting rules) without waiting for it; fails with kOpenFileNotFound when the
@@ -29,11 +37,5 @@ Outcome runCommandLine(const std::string& commandLine);
 // of the desktop entry that `xdg-mime query default text/html` names. Nothing when
 // no program is set or its entry cannot be read.
 std::optional<std::string> webPageHandlerCommand();
-
-// Test seam: replaces the desktop's start of a program for an existing document or
-// an address (the absolute path, or the address as given) and gives its result
-// code. An empty launcher restores the desktop's.
-using DocumentLauncher = std::function<Outcome(const std::string& target)>;
-void setDocumentOpenerForTesting(DocumentLauncher launcher);
 
 } // namespace glimtags::platform

@@ -36,7 +36,7 @@ FileWriteResult savePicturePng(const std::string& path, const RgbaPicture& pictu
         return {false, "the picture could not be encoded"};
     std::string bytes(encoded.GetLength(), '\0');
     encoded.CopyTo(bytes.data(), bytes.size());
-    return writeFileAtomically(path, bytes);
+    return FileWriter().replace(path, bytes);
 }
 
 bool copyPictureToClipboard(const RgbaPicture& picture)

@@ -2,7 +2,6 @@
 
 #include "core/regular_file.h"
 #include "core/text_trim.h"
-#include "platform/file_writer.h"
 #include "platform/text_encoding.h"
 
 #include <wx/fileconf.h>
@@ -15,6 +14,7 @@
 #include <filesystem>
 #include <sstream>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace glimtags::platform {
@@ -71,8 +71,9 @@ std::string withEachGroupOnce(const std::string& text)
 
 } // namespace
 
-SettingsFile::SettingsFile(const std::string& path)
+SettingsFile::SettingsFile(const std::string& path, FileWriter writer)
     : path_(path)
+    , writer_(std::move(writer))
 {
     // A missing or unreadable file reads as all defaults, without a log window.
     const wxLogNull noLog;
@@ -134,7 +135,7 @@ bool SettingsFile::save()
     text.CopyTo(bytes.data(), bytes.size());
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
-    const FileWriteResult written = error ? FileWriteResult{false, error.message()} : writeFileAtomically(path_, bytes);
+    const Outcome written = error ? Outcome::failure(error.value(), error.message()) : writer_.replace(path_, bytes);
     if (!written && failureHandler_)
         failureHandler_(path_, written.error);
     return written.succeeded;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_settings.h"
+#include "platform/file_writer.h"
 
 #include <functional>
 #include <memory>
@@ -14,7 +15,8 @@ namespace glimtags::platform {
 // (or under $XDG_CONFIG_HOME), one group per version section.
 class SettingsFile final : public SettingsStore {
 public:
-    explicit SettingsFile(const std::string& path);
+    // Saved through the writer given.
+    explicit SettingsFile(const std::string& path, FileWriter writer = {});
     ~SettingsFile() override;
 
     // The file of this user's settings.
@@ -33,6 +35,7 @@ private:
     bool save();
 
     std::string path_;
+    FileWriter writer_;
     std::unique_ptr<wxFileConfig> config_;
     FailureHandler failureHandler_;
 };

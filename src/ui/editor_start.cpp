@@ -60,7 +60,7 @@ std::optional<TgaImage> backgroundAtStart(AppSettings& settings, SettingsStore& 
 
 } // namespace
 
-EditorStart startEditor(SettingsStore& store)
+EditorStart startEditor(SettingsStore& store, platform::Desktop desktop)
 {
     const std::optional<wxGLAttributes> pixelFormat = PreviewCanvas::choosePixelFormat();
     if (!pixelFormat)
@@ -79,7 +79,7 @@ EditorStart startEditor(SettingsStore& store)
     const std::optional<TgaImage> background = backgroundAtStart(settings, store);
     if (!background)
         return {nullptr, EXIT_SUCCESS};
-    EditorWindow* window = EditorWindow::create(store, std::move(settings), *pixelFormat);
+    EditorWindow* window = EditorWindow::create(store, std::move(settings), *pixelFormat, std::move(desktop));
     if (!window)
         return {nullptr, EXIT_FAILURE};
     window->start(*background);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop.h"
+
 #include <cstdlib>
 
 namespace glimtags {
@@ -18,6 +20,6 @@ struct EditorStart {
 // language, the language file read once, the game path when none is stored, a background
 // that loads, then the window with what was decided, shown. A message has said why
 // whenever no window comes up.
-EditorStart startEditor(SettingsStore& store);
+EditorStart startEditor(SettingsStore& store, platform::Desktop desktop = {});
 
 } // namespace glimtags

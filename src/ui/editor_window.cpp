@@ -9,7 +9,6 @@
 #include "core/preview_labels.h"
 #include "core/string_check.h"
 #include "core/version.h"
-#include "platform/beep.h"
 #include "platform/dialog_units.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
@@ -39,19 +38,22 @@ namespace glimtags {
 using platform::unitPoint;
 using platform::unitSize;
 
-EditorWindow* EditorWindow::create(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat)
+EditorWindow* EditorWindow::create(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat,
+                                   platform::Desktop desktop)
 {
-    auto* window = new EditorWindow(store, std::move(settings), pixelFormat);
+    auto* window = new EditorWindow(store, std::move(settings), pixelFormat, std::move(desktop));
     if (window->previewCanvas_->createContext())
         return window;
     window->Destroy();
     return nullptr;
 }
 
-EditorWindow::EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat)
+EditorWindow::EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat,
+                           platform::Desktop desktop)
     : wxFrame(nullptr, wxID_ANY, "Quorvant Glimtags Editor v" GLIMTAGS_VERSION, wxPoint(0, 0), wxDefaultSize,
               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU)
     , store_(store)
+    , desktop_(std::move(desktop))
     , settings_(std::move(settings))
 {
     SetIcons(applicationIcons());
@@ -75,7 +77,7 @@ EditorWindow::EditorWindow(SettingsStore& store, AppSettings settings, const wxG
     optionCommands_ = std::make_unique<OptionCommands>(*this, *this, settings_, store_, *fonts_, *this, *this);
     optionCommands_->findGameFont();
     optionCommands_->applyGame();
-    bindHelpMenu(*this, settings_.Language);
+    bindHelpMenu(*this, settings_.Language, desktop_);
     previewCanvas_->onPaint([this] { return previewState(); });
     nameBox_->onChange([this](bool undone) { onNameChanged(undone); });
     nameBox_->onRepaintRequest([this] { requestRepaint(); });
@@ -89,7 +91,7 @@ void EditorWindow::createControls(const wxGLAttributes& pixelFormat)
     SetClientSize(unitSize(412, 223));
     panel->SetSize(GetClientSize());
     nameLabel_ = new wxStaticText(panel, ids::NameLabel, "User/Host Name :", unitPoint(23, 25), unitSize(205, 8));
-    nameBox_ = new NameBox(panel, ids::NameBox, unitPoint(23, 37), wxSize(unitSize(208, 14).x, -1));
+    nameBox_ = new NameBox(panel, ids::NameBox, unitPoint(23, 37), wxSize(unitSize(208, 14).x, -1), desktop_.beep);
     specialCharsGroup_ = new wxStaticBox(panel, ids::SpecialCharsGroup, "Available Special Chars", unitPoint(235, 10),
                                          unitSize(172, 48));
     nameBox_->SetFocus();
@@ -209,7 +211,7 @@ void EditorWindow::onNameChanged(bool undone)
 {
     nameCounts_->show(*this, nameBox_->text(), game_);
     if (!fitsSaveLimit(nameBox_->text()))
-        platform::beep();
+        nameBox_->beep();
     // A server's cut is told when the name first reaches it, not on every later key.
     const bool cut = serverCut(nameBox_->text(), game_).has_value();
     const bool newlyCut = cut && !serverCutsName_;

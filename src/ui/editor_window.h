@@ -2,6 +2,7 @@
 
 #include "core/app_settings.h"
 #include "core/game_profile.h"
+#include "platform/desktop.h"
 #include "render/preview_paint.h"
 #include "render/tga_image.h"
 #include "ui/editor_services.h"
@@ -33,7 +34,8 @@ class EditorWindow : public wxFrame, public UserTalk, public NameDrawing, public
 public:
     // The whole window, not yet shown, with the settings start-up has decided; nothing,
     // after the message, when the preview gets no rendering context.
-    static EditorWindow* create(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat);
+    static EditorWindow* create(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat,
+                                platform::Desktop desktop);
     ~EditorWindow() override;
 
     // Shows the window and starts the preview scene, which needs the shown surface.
@@ -50,7 +52,8 @@ public:
     bool openScript(const std::string& path);
 
 private:
-    EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat);
+    EditorWindow(SettingsStore& store, AppSettings settings, const wxGLAttributes& pixelFormat,
+                 platform::Desktop desktop);
 
     // What it does for its commands.
     LanguageTable language() const override;
@@ -74,6 +77,7 @@ private:
     const TgaImage& fontSheet() const;
 
     SettingsStore& store_;
+    platform::Desktop desktop_;
     AppSettings settings_;
     std::unique_ptr<FontSheets> fonts_;
     std::unique_ptr<NameCounts> nameCounts_;

@@ -78,18 +78,18 @@ bool FileCommands::openScript(const std::string& path)
     const std::optional<NameType> type = openedScriptType(path);
     if (!type)
         return true;
-    const ScriptReading read = readNameScript(path, *type);
-    if (read.outcome == ScriptReadOutcome::Unreadable) {
+    const OutcomeOf<NameText> read = readNameScript(path, *type);
+    if (read.code == kScriptUnreadable) {
         // The name being edited stays; only the file is refused.
         reportFailure("Unable to open the file '" + platform::fromFileSystem(path) + "'!");
         return false;
     }
-    if (read.outcome == ScriptReadOutcome::NoName) {
+    if (read.code == kScriptSetsNoName) {
         reportFailure(platform::textWithPath(
             formatMessage(talk_.language().lookup("MESSAGE_SCRIPTSETSNONAME"), {path}), path));
         return true;
     }
-    box_.setText(withoutWhiteEnding(read.name, settings_.isOn(Toggle::EndColorWhite)));
+    box_.setText(withoutWhiteEnding(read.value, settings_.isOn(Toggle::EndColorWhite)));
     drawing_.requestRepaint();
     // A path named on the command line is relative to a folder the next start may not share.
     std::error_code error;
@@ -133,17 +133,16 @@ void FileCommands::saveScript(NameType type)
         &frame_, {saveFilter(type), settings_.q3Path, kScriptInitialFileName});
     if (!chosen)
         return;
-    const platform::ScriptSaveResult saved = platform::saveNameScript(
-        type, *chosen, box_.text(), settings_.isOn(Toggle::EndColorWhite));
-    if (!saved.written) {
-        reportFailure(writeFailure(saved.path, saved.written.error));
+    const OutcomeOf<platform::SavedScript> saved =
+        platform::saveNameScript(type, *chosen, box_.text(), settings_.isOn(Toggle::EndColorWhite));
+    if (!saved) {
+        reportFailure(writeFailure(saved.value.path, saved.error));
         return;
     }
-    if (recentFiles_)
-        recentFiles_->add(saved.path);
+    recentFiles_->add(saved.value.path);
     platform::showMessage(&frame_,
                           platform::fromLatin1(talk_.language().lookup("MESSAGE_SAVEDSUCCESSFULLY")) +
-                              platform::fromFileSystem(saved.shownName),
+                              platform::fromFileSystem(saved.value.shownName),
                           platform::MessageIcon::Information);
 }
 
@@ -157,23 +156,16 @@ void FileCommands::OnMerge(wxCommandEvent&)
     MergeAsDialog dialog(&frame_, settings_.Language);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    const platform::MergeResult result =
-        platform::mergeNameIntoGameConfig(settings_.q3Path, dialog.nameType(), box_.text(),
-                                          settings_.isOn(Toggle::EndColorWhite));
-    switch (result.outcome) {
-    case platform::MergeOutcome::Merged:
+    const platform::MergeOutcome merged = platform::mergeNameIntoGameConfig(
+        settings_.q3Path, dialog.nameType(), box_.text(), settings_.isOn(Toggle::EndColorWhite));
+    if (merged)
         talk_.showStatus(platform::fromLatin1(talk_.language().lookup("STATUS_MERGED")));
-        break;
-    case platform::MergeOutcome::ConfigurationUnreadable:
+    else if (merged.code == platform::kMergeConfigurationUnreadable)
         reportFailure("Unable to find q3Config.cfg!");
-        break;
-    case platform::MergeOutcome::BackupFailed:
-        reportFailure(writeFailure(result.failedPath, result.error) + "\nq3config.cfg has been left as it was.");
-        break;
-    case platform::MergeOutcome::WriteFailed:
-        reportFailure(writeFailure(result.failedPath, result.error));
-        break;
-    }
+    else if (merged.code == platform::kMergeBackupFailed)
+        reportFailure(writeFailure(merged.failedPath, merged.error) + "\nq3config.cfg has been left as it was.");
+    else
+        reportFailure(writeFailure(merged.failedPath, merged.error));
 }
 
 void FileCommands::OnExportPicture(wxCommandEvent&)

@@ -249,12 +249,13 @@ wxToolBar* createToolBar(wxFrame& frame)
     return toolBar;
 }
 
-void bindHelpMenu(wxFrame& frame, const std::string& languageFile)
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile, const platform::Desktop& desktop)
 {
-    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runHelpContents(&frame, languageFile); }, ids::MenuContents);
-    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runAboutCommand(&frame, languageFile); }, ids::MenuAbout);
-    frame.Bind(wxEVT_MENU, [](wxCommandEvent&) { runOnlineCentre(); }, ids::MenuOnlineCentre);
-    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runUpdateCommand(&frame, languageFile); }, ids::MenuUpdate);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runHelpContents(&frame, languageFile, desktop); }, ids::MenuContents);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runAboutCommand(&frame, languageFile, desktop); }, ids::MenuAbout);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runOnlineCentre(desktop); }, ids::MenuOnlineCentre);
+    frame.Bind(wxEVT_MENU, [&](wxCommandEvent&) { runUpdateCommand(&frame, languageFile, {}, desktop); },
+               ids::MenuUpdate);
 }
 
 } // namespace glimtags

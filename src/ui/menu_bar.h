@@ -2,6 +2,7 @@
 
 #include "core/app_settings.h"
 #include "core/game_profile.h"
+#include "platform/desktop.h"
 
 #include <optional>
 #include <string>
@@ -23,8 +24,9 @@ wxMenuBar* createMenuBar();
 // names after a tab stay.
 void localiseMenuBar(wxFrame& frame, wxWindow& nameLabel, wxWindow& specialCharsGroup, const LanguageTable& language);
 
-// The Help items run their commands with the language file named at the time of the click.
-void bindHelpMenu(wxFrame& frame, const std::string& languageFile);
+// The Help items run their commands with the language file named at the time of the click,
+// through the desktop given; both must outlive the frame's menus.
+void bindHelpMenu(wxFrame& frame, const std::string& languageFile, const platform::Desktop& desktop);
 
 // Shows the check mark of each toggled option.
 void setCheckMarks(wxMenuBar& menuBar, const AppSettings& settings);

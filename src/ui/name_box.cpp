@@ -1,8 +1,9 @@
 #include "ui/name_box.h"
 
 #include "core/name_characters.h"
-#include "platform/beep.h"
 #include "ui/name_box_clipboard.h"
+
+#include <utility>
 
 namespace glimtags {
 namespace {
@@ -24,8 +25,10 @@ BoxEvent boxEventForKey(int keyCode)
 
 } // namespace
 
-NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size)
+NameBox::NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size,
+                 std::function<void()> warningSound)
     : wxTextCtrl(parent, id, wxString(), position, size, wxBORDER_SUNKEN)
+    , beep_(std::move(warningSound))
 {
     SetMaxLength(NameText::kMaxBytes);
     Bind(wxEVT_KEY_DOWN, &NameBox::OnKeyDown, this);
@@ -139,7 +142,7 @@ void NameBox::scrollCaretIntoView()
 
 void NameBox::beep()
 {
-    platform::beep();
+    beep_();
 }
 
 wxString NameBox::displayText(std::string_view bytes)

@@ -15,7 +15,9 @@ namespace glimtags {
 // of the name, and no more bytes than a name holds.
 class NameBox : public wxTextCtrl, public NameEditBox {
 public:
-    NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
+    // Beeps with the sound given.
+    NameBox(wxWindow* parent, int id, const wxPoint& position, const wxSize& size,
+            std::function<void()> warningSound);
 
     // Called after every change of the text, whatever made it; told when Undo or Redo
     // made it.
@@ -68,6 +70,7 @@ private:
     bool quiet_ = false;
     std::function<void(bool undone)> changeHandler_;
     std::function<void()> repaintHandler_;
+    std::function<void()> beep_;
 };
 
 } // namespace glimtags

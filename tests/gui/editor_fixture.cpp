@@ -1,7 +1,6 @@
 #include "gui/editor_fixture.h"
 
 #include "core/regular_file.h"
-#include "platform/beep.h"
 #include "support/tga_bytes.h"
 #include "ui/editor_start.h"
 #include "ui/preview_canvas.h"
@@ -22,7 +21,6 @@ EditorFixture::EditorFixture()
         std::filesystem::copy_file(std::filesystem::path(GLIMTAGS_RESOURCES) / name, start.path() / name);
     inStart = std::make_unique<WorkingDirectory>(start.path());
     store = std::make_unique<platform::SettingsFile>(platform::SettingsFile::userSettingsPath());
-    platform::setBeepObserver([this] { ++beeps; });
 }
 
 EditorFixture::~EditorFixture()
@@ -30,7 +28,6 @@ EditorFixture::~EditorFixture()
     if (windowRef)
         windowRef->Destroy();
     runEventsFor(20);
-    platform::setBeepObserver(nullptr);
 }
 
 std::string EditorFixture::settingsText() const
@@ -47,7 +44,7 @@ void EditorFixture::storeUsualSettings()
 
 void EditorFixture::startEditor()
 {
-    const EditorStart started = glimtags::startEditor(*store);
+    const EditorStart started = glimtags::startEditor(*store, desktop);
     window = started.window;
     windowRef = window;
     exitStatus = started.exitStatus;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/gui_harness.h"
+#include "platform/desktop.h"
 #include "platform/settings_file.h"
 #include "support/temp_dir.h"
 #include "ui/editor_window.h"
@@ -65,6 +66,8 @@ protected:
     // Of a start that brought up no window.
     int exitStatus = 0;
     int beeps = 0;
+    // What the window asks of the desktop: its beeps are counted.
+    platform::Desktop desktop{.beep = [this] { ++beeps; }};
 
     // The usual settings without the automatic check, then the editor.
     void startUsualEditor();

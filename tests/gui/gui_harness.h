@@ -58,6 +58,12 @@ private:
     long* style_;
 };
 
+// Lets the event loop run: repaints, deferred calls and input from the simulator.
+void runEventsFor(int milliseconds);
+
+// Runs the event loop until the condition holds or the time is up; returns the condition.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
+
 // How a file dialog was opened.
 struct FileDialogSeen {
     wxString directory;
@@ -86,6 +92,9 @@ protected:
         if (path_.empty())
             return wxID_CANCEL;
         dialog->SetPath(wxString::FromUTF8(path_));
+        // GTK selects a file in a folder it has not read yet only once it has read the
+        // folder; a user sees the dialog after that, an answer given before it is drawn does not.
+        EXPECT_TRUE(waitFor([dialog] { return !dialog->GetPath().empty(); })) << path_;
         return wxID_OK;
     }
 
@@ -93,12 +102,6 @@ private:
     std::string path_;
     FileDialogSeen* seen_;
 };
-
-// Lets the event loop run: repaints, deferred calls and input from the simulator.
-void runEventsFor(int milliseconds);
-
-// Runs the event loop until the condition holds or the time is up; returns the condition.
-bool waitFor(const std::function<bool()>& condition, int milliseconds = 3000);
 
 // What the X server shows of the window, freshly painted, as a person would see it.
 wxImage screenImage(wxWindow* window);

@@ -4,7 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/hyperlink_control.h"
 #include "gui/gui_harness.h"
-#include "platform/open_document.h"
+#include "platform/desktop.h"
 #include "support/temp_dir.h"
 
 #include <string>
@@ -46,12 +46,11 @@ TEST(HelpCommands, HelpContentsOpensTheFileOfTheWorkingDirectoryWhateverTheViewe
     const glimtags::test::WorkingDirectory inStart(start.path());
     start.write("Glimtags.chm", "ITSF");
     std::vector<std::string> opened;
-    glimtags::platform::setDocumentOpenerForTesting([&opened](const std::string& target) {
+    const glimtags::platform::Desktop desktop{.launch = [&opened](const std::string& target) {
         opened.push_back(target);
         return glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
-    });
-    GT_EXPECT_NO_DIALOG(glimtags::runHelpContents(nullptr, ""));
-    glimtags::platform::setDocumentOpenerForTesting(nullptr);
+    }};
+    GT_EXPECT_NO_DIALOG(glimtags::runHelpContents(nullptr, "", desktop));
     EXPECT_EQ(opened, std::vector<std::string>{start.file("Glimtags.chm")});
 }
 
@@ -64,7 +63,7 @@ TEST(HelpCommands, AboutShowsTheLanguageFilesAuthorOrUnknown)
     };
     for (const auto& [file, expected] : cases) {
         wxString credit;
-        GT_TEST_DIALOG(glimtags::runAboutCommand(nullptr, start.write("Test.lan", file)), ExpectAbout(&credit));
+        GT_TEST_DIALOG(glimtags::runAboutCommand(nullptr, start.write("Test.lan", file), {}), ExpectAbout(&credit));
         EXPECT_EQ(credit, expected) << file;
     }
 }

@@ -1,8 +1,7 @@
 #include "dialogs/hyperlink_control.h"
 
 #include "gui/gui_harness.h"
-#include "platform/beep.h"
-#include "platform/open_document.h"
+#include "platform/desktop.h"
 #include "support/temp_dir.h"
 
 #include <wx/dialog.h>
@@ -33,12 +32,7 @@ protected:
     HyperlinkControlTest()
     {
         host->Show();
-        setenv("XDG_DATA_HOME", desktop.file("data").c_str(), 1);
-        glimtags::platform::setBeepObserver([this] { ++beeps; });
-        glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
-            opened.push_back(target);
-            return openResult;
-        });
+        setenv("XDG_DATA_HOME", folders.file("data").c_str(), 1);
         runEventsFor(50);
     }
     ~HyperlinkControlTest() override
@@ -46,13 +40,11 @@ protected:
         setenv("PATH", path.c_str(), 1);
         host->Destroy();
         runEventsFor(20);
-        glimtags::platform::setDocumentOpenerForTesting(nullptr);
-        glimtags::platform::setBeepObserver(nullptr);
     }
 
     HyperlinkControl* makeLink(const wxCursor& pointer = wxNullCursor)
     {
-        auto* link = new HyperlinkControl(panel, wxID_ANY, kText, kAddress, pointer);
+        auto* link = new HyperlinkControl(panel, wxID_ANY, kText, kAddress, desktop, pointer);
         link->Move(40, 40);
         return link;
     }
@@ -72,26 +64,26 @@ protected:
     // a stand-in that writes its arguments to a file; an empty entry sets no program.
     void fakeDesktop(const std::string& execLine)
     {
-        std::filesystem::create_directories(desktop.path() / "bin");
-        std::filesystem::create_directories(desktop.path() / "data" / "applications");
+        std::filesystem::create_directories(folders.path() / "bin");
+        std::filesystem::create_directories(folders.path() / "data" / "applications");
         writeScript("bin/xdg-mime", execLine.empty() ? "#!/bin/sh\nexit 0\n"
-                                                     : "#!/bin/sh\necho \"$@\" >> '" + desktop.file("queries") +
+                                                     : "#!/bin/sh\necho \"$@\" >> '" + folders.file("queries") +
                                                            "'\necho fake-browser.desktop\n");
-        writeScript("bin/fake-browser", "#!/bin/sh\necho \"$@\" > '" + desktop.file("arguments") + ".part'\nmv '" +
-                                            desktop.file("arguments") + ".part' '" + desktop.file("arguments") +
+        writeScript("bin/fake-browser", "#!/bin/sh\necho \"$@\" > '" + folders.file("arguments") + ".part'\nmv '" +
+                                            folders.file("arguments") + ".part' '" + folders.file("arguments") +
                                             "'\n");
-        desktop.write("data/applications/fake-browser.desktop",
+        folders.write("data/applications/fake-browser.desktop",
                       "[Desktop Entry]\nType=Application\nName=Fake\n" + execLine + "\n");
-        setenv("PATH", (desktop.file("bin") + ":" + path).c_str(), 1);
+        setenv("PATH", (folders.file("bin") + ":" + path).c_str(), 1);
     }
-    std::string browserPath() const { return desktop.file("bin/fake-browser"); }
+    std::string browserPath() const { return folders.file("bin/fake-browser"); }
 
     std::optional<std::string> browserArguments()
     {
-        if (!waitFor([this] { return std::filesystem::exists(desktop.file("arguments")); }))
+        if (!waitFor([this] { return std::filesystem::exists(folders.file("arguments")); }))
             return std::nullopt;
         std::string line;
-        std::getline(std::ifstream(desktop.file("arguments")), line);
+        std::getline(std::ifstream(folders.file("arguments")), line);
         return line;
     }
 
@@ -101,14 +93,19 @@ protected:
     int beeps = 0;
     glimtags::Outcome openResult;
     std::vector<std::string> opened;
-    glimtags::test::TempDir desktop;
+    const glimtags::platform::Desktop desktop{.beep = [this] { ++beeps; },
+                                              .launch = [this](const std::string& target) {
+                                                  opened.push_back(target);
+                                                  return openResult;
+                                              }};
+    glimtags::test::TempDir folders;
     const std::string path = std::getenv("PATH");
 
 private:
     void writeScript(const std::string& name, const std::string& text)
     {
-        desktop.write(name, text);
-        std::filesystem::permissions(desktop.file(name), std::filesystem::perms::owner_all);
+        folders.write(name, text);
+        std::filesystem::permissions(folders.file(name), std::filesystem::perms::owner_all);
     }
 };
 
@@ -162,9 +159,9 @@ TEST_F(HyperlinkControlTest, OpenLinkFallsBackOnTheWebPageProgramAndGivesTheLast
 {
     openResult = glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
     fakeDesktop("Exec=" + browserPath() + " --new-window \"%u\" --ignored");
-    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress));
+    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress, desktop.launch));
     EXPECT_EQ(browserArguments(), std::string("--new-window ") + kAddress);
-    std::filesystem::remove(desktop.file("arguments"));
+    std::filesystem::remove(folders.file("arguments"));
 
     const std::pair<std::string, int> failures[] = {
         {"", glimtags::platform::kOpenNoApplication},
@@ -174,17 +171,17 @@ TEST_F(HyperlinkControlTest, OpenLinkFallsBackOnTheWebPageProgramAndGivesTheLast
     };
     for (const auto& [execLine, result] : failures) {
         fakeDesktop(execLine);
-        const glimtags::Outcome opened = HyperlinkControl::OpenLink(kAddress);
+        const glimtags::Outcome opened = HyperlinkControl::OpenLink(kAddress, desktop.launch);
         EXPECT_FALSE(opened) << execLine;
         EXPECT_EQ(opened.code, result) << execLine;
     }
     runEventsFor(200);
-    EXPECT_FALSE(std::filesystem::exists(desktop.file("arguments")));
+    EXPECT_FALSE(std::filesystem::exists(folders.file("arguments")));
 
-    std::filesystem::remove(desktop.file("queries"));
+    std::filesystem::remove(folders.file("queries"));
     openResult = glimtags::Outcome();
-    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress));
-    EXPECT_FALSE(std::filesystem::exists(desktop.file("queries"))) << "an opened link asks no fallback";
+    EXPECT_TRUE(HyperlinkControl::OpenLink(kAddress, desktop.launch));
+    EXPECT_FALSE(std::filesystem::exists(folders.file("queries"))) << "an opened link asks no fallback";
 }
 
 } // namespace

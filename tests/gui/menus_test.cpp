@@ -66,12 +66,12 @@ TEST_F(MenusTest, EachItemInItsPlaceShowsItsOwnKeyAndEachButtonRunsItsItem)
 TEST_F(MenusTest, HelpItemsRunTheirCommands)
 {
     storeUsualSettings();
-    startEditor();
     std::vector<std::string> opened;
-    glimtags::platform::setDocumentOpenerForTesting([&opened](const std::string& target) {
+    desktop.launch = [&opened](const std::string& target) {
         opened.push_back(target);
         return glimtags::Outcome::failure(glimtags::platform::kOpenNoApplication);
-    });
+    };
+    startEditor();
     wxString message;
     GT_TEST_DIALOG(command(ids::MenuContents), glimtags::test::ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, "Unable to find the help file Glimtags.chm in the program's folder.");
@@ -79,7 +79,6 @@ TEST_F(MenusTest, HelpItemsRunTheirCommands)
     EXPECT_EQ(opened, std::vector<std::string>{glimtags::kOnlineCentreAddress});
     GT_TEST_DIALOG(command(ids::MenuAbout), wxExpectDismissableModal<glimtags::AboutDialog>(wxID_OK));
     GT_TEST_DIALOG(command(ids::MenuUpdate), wxExpectDismissableModal<glimtags::UpdateDialog>(wxID_CANCEL));
-    glimtags::platform::setDocumentOpenerForTesting(nullptr);
     EXPECT_FALSE(editorEnded());
 }
 

@@ -125,7 +125,8 @@ TEST_F(OptionCommandsTest, LanguageIsStoredSoThatTheNextStartFindsIt)
 {
     storeUsualSettings();
     startEditor();
-    GT_TEST_DIALOG(command(ids::MenuLanguage), ExpectFileDialog(start.file("Other.lan")), ExpectMessage(wxID_NO));
+    GT_TEST_DIALOG(command(ids::MenuLanguage), ExpectFileDialog(start.write("Other.lan", "CREATOR \"me\"")),
+                   ExpectMessage(wxID_NO));
     EXPECT_FALSE(editorEnded()) << "No keeps the old language";
     EXPECT_EQ(window->settings().Language, "English.lan");
 

@@ -5,7 +5,7 @@
 #include "gui/gui_harness.h"
 #include "gui/modal_driver.h"
 #include "platform/http_client.h"
-#include "platform/open_document.h"
+#include "platform/desktop.h"
 #include "support/http_test_server.h"
 #include "support/temp_dir.h"
 
@@ -66,15 +66,6 @@ protected:
                                    start.path() / "English.lan");
         // A proxy configured on the test machine must not take the requests to 127.0.0.1.
         setenv("no_proxy", "127.0.0.1", 1);
-        glimtags::platform::setDocumentOpenerForTesting([this](const std::string& target) {
-            launched.push_back(target);
-            return glimtags::Outcome();
-        });
-    }
-    ~UpdateDialogTest() override
-    {
-        glimtags::platform::setDocumentOpenerForTesting(nullptr);
-        glimtags::platform::setHttpFaultForTesting({});
     }
 
     // Runs a dialog on the address; when it is ready the driver notes what it
@@ -87,7 +78,7 @@ protected:
         UpdateHook hook(__FILE__, __LINE__, __func__);
         for (const wxModalExpectation* expectation : expectations)
             hook.AddExpectation(*expectation);
-        UpdateDialog dialog(nullptr, languageFile, UpdateSource{address, timeouts});
+        UpdateDialog dialog(nullptr, languageFile, UpdateSource{address, timeouts, open});
         const UpdateDriver driver(hook, ready, [&](UpdateDialog& shown) {
             seen.title = shown.GetTitle();
             seen.status = statusOf(shown);
@@ -111,6 +102,11 @@ protected:
     glimtags::test::TempDir start;
     glimtags::test::WorkingDirectory inStart{start.path()};
     std::vector<std::string> launched;
+    const glimtags::platform::Desktop desktop{.launch = [this](const std::string& target) {
+        launched.push_back(target);
+        return glimtags::Outcome();
+    }};
+    glimtags::platform::HttpOpener open = glimtags::platform::openHttpClient;
 };
 
 TEST_F(UpdateDialogTest, OpensWaitingAndEscapeBeforeTheFirstTickMakesNoRequest)
@@ -153,21 +149,26 @@ TEST_F(UpdateDialogTest, TheOutcomeOfEachAnswerOrARefusedConnection)
 
 TEST_F(UpdateDialogTest, FailuresWithoutAStatusAreAMessageThatClosesTheDialog)
 {
-    const HttpTestServer server(HttpTestServer::response(200, "HighVersion \"2\""));
+    using glimtags::platform::HttpGet;
+    std::vector<std::string> requested;
+    const HttpGet failingRequest = [&requested](const std::string& address) {
+        requested.push_back(address);
+        return glimtags::OutcomeOf<std::string>{glimtags::Outcome::failure(100000)};
+    };
     const struct {
-        glimtags::platform::HttpFault fault;
+        HttpGet opened;
         const char* message;
         bool checked;
     } cases[] = {
-        {{.openFails = false, .requestError = 100000}, "An unknown error occurred while looking for updates.", true},
-        {{.openFails = true, .requestError = {}}, "Unable to open an Internet connection.", false},
+        {failingRequest, "An unknown error occurred while looking for updates.", true},
+        {nullptr, "Unable to open an Internet connection.", false},
     };
     for (const auto& c : cases) {
-        glimtags::platform::setHttpFaultForTesting(c.fault);
+        open = [&c](const std::string&, HttpTimeouts) { return c.opened; };
         wxString text;
         long style = 0;
         const glimtags::test::ExpectMessage message(wxID_OK, &text, &style);
-        const Seen seen = run(server.address("/file"), atOnce, leaveOpen, {&message});
+        const Seen seen = run("http://updates.example/file", atOnce, leaveOpen, {&message});
         EXPECT_EQ(text, c.message);
         EXPECT_TRUE(style & wxICON_WARNING);
         EXPECT_EQ(seen.result, wxID_CANCEL);
@@ -175,7 +176,7 @@ TEST_F(UpdateDialogTest, FailuresWithoutAStatusAreAMessageThatClosesTheDialog)
         EXPECT_FALSE(seen.newVersionFound);
     }
     glimtags::test::runEventsFor(UpdateDialog::kStartDelayMs + 200);
-    EXPECT_TRUE(server.requests().empty()) << "no request goes out";
+    EXPECT_EQ(requested, std::vector<std::string>{"http://updates.example/file"}) << "none after the dialog closed";
 }
 
 TEST_F(UpdateDialogTest, TheCommandOpensTheOnlineCentreAfterANewVersionHoweverTheDialogCloses)
@@ -196,7 +197,7 @@ TEST_F(UpdateDialogTest, TheCommandOpensTheOnlineCentreAfterANewVersionHoweverTh
         launched.clear();
         UpdateHook hook(__FILE__, __LINE__, __func__);
         const UpdateDriver driver(hook, checked, c.close);
-        glimtags::runUpdateCommand(nullptr, "English.lan", UpdateSource{server.address("/file"), kQuick});
+        glimtags::runUpdateCommand(nullptr, "English.lan", UpdateSource{server.address("/file"), kQuick}, desktop);
         EXPECT_EQ(launched, c.opened) << c.body;
         EXPECT_EQ(server.requests().size(), 1u) << c.body;
     }

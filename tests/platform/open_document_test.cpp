@@ -33,7 +33,7 @@ int openInDesktop(const TempDir& desktop, const std::string& target)
             ::setenv(variable, (desktop.path() / variable).c_str(), 1);
         ::setenv("XDG_DATA_DIRS", desktop.file("none").c_str(), 1);
         ::setenv("XDG_CONFIG_DIRS", desktop.file("none").c_str(), 1);
-        const glimtags::Outcome opened = platform::openDocument(target);
+        const glimtags::Outcome opened = platform::openDocument(target, platform::launchWithDesktop);
         ::_exit(opened ? kStarted : opened.code);
     }
     int status = 0;

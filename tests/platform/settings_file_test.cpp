@@ -1,7 +1,7 @@
-#include "platform/file_writer.h"
 #include "platform/settings_file.h"
 
 #include "core/regular_file.h"
+#include "support/failing_writer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,6 @@ protected:
     }
     void TearDown() override
     {
-        glimtags::platform::setWriteFaultForTesting(0);
         wxSetAssertHandler(previousAssertHandler);
     }
 
@@ -97,9 +96,8 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedWithTheFileAndTheReason)
     blocked.onWriteFailure(report);
     EXPECT_FALSE(blocked.writeTexts({{"q3Path", "/q3"}, {"RecentFile1", "/q3/a.name"}})) << "in one write";
     fs::remove(dir.file("config"));
-    SettingsFile failing(path);
+    SettingsFile failing(path, glimtags::test::writerFailingAt(1));
     failing.onWriteFailure(report);
-    glimtags::platform::setWriteFaultForTesting(1);
     EXPECT_FALSE(failing.writeInteger("EnableStripe", 1));
     EXPECT_EQ(reports, (std::vector<std::string>{path + ": " + std::generic_category().message(ENOTDIR),
                                                  path + ": " + std::generic_category().message(EIO)}));

@@ -112,13 +112,12 @@ TEST(NameScript, ReadsTheNameTheGameWouldSet)
         {U, "nickname \"x\" name \"Word\"", none},
     };
     for (const auto& c : cases) {
-        const glimtags::ScriptReading read = glimtags::readNameScript(dir.write("script", c.contents), c.type);
-        EXPECT_EQ(read.outcome, c.name ? glimtags::ScriptReadOutcome::Read : glimtags::ScriptReadOutcome::NoName)
-            << c.contents;
-        EXPECT_EQ(read.name, NameText(c.name.value_or(""))) << c.contents;
+        const glimtags::OutcomeOf<NameText> read = glimtags::readNameScript(dir.write("script", c.contents), c.type);
+        EXPECT_EQ(read.code, c.name ? 0 : glimtags::kScriptSetsNoName) << c.contents;
+        EXPECT_EQ(read.value, NameText(c.name.value_or(""))) << c.contents;
     }
     for (const std::string& unreadable : {dir.file("missing"), dir.path().string()})
-        EXPECT_EQ(glimtags::readNameScript(unreadable, U).outcome, glimtags::ScriptReadOutcome::Unreadable);
+        EXPECT_EQ(glimtags::readNameScript(unreadable, U).code, glimtags::kScriptUnreadable);
 }
 
 } // namespace
