@@ -15,10 +15,10 @@ struct ClipboardContent {
 };
 
 // Puts a name's bytes on the clipboard, for the editor, together with the text that
-// other programs take.
-bool copyToClipboard(const std::string& nameBytes, const wxString& text);
-// Puts plain text on the clipboard.
-bool copyTextToClipboard(const wxString& text);
+// other programs take; false when the clipboard cannot be opened or takes nothing.
+[[nodiscard]] bool copyToClipboard(const std::string& nameBytes, const wxString& text);
+// Puts plain text on the clipboard; false as above.
+[[nodiscard]] bool copyTextToClipboard(const wxString& text);
 // Nothing when the clipboard cannot be opened or holds neither.
 std::optional<ClipboardContent> clipboardContent();
 

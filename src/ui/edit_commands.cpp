@@ -93,8 +93,9 @@ void EditCommands::OnCopyCommand(wxCommandEvent& event)
         return;
     }
     const NameType type = event.GetId() == ids::MenuCopyHostCommand ? NameType::Host : NameType::User;
-    platform::copyTextToClipboard(
-        platform::fromLatin1(consoleCommand(type, name, settings_.isOn(Toggle::EndColorWhite))));
+    if (!platform::copyTextToClipboard(
+            platform::fromLatin1(consoleCommand(type, name, settings_.isOn(Toggle::EndColorWhite)))))
+        box_.beep();
 }
 
 void EditCommands::OnCopyPicture(wxCommandEvent&)

@@ -21,24 +21,31 @@ std::optional<std::string> bytesOf(const wxString& text)
     return bytes;
 }
 
-} // namespace
-
-void copySelection(const NameBox& box)
+bool putSelectionOnClipboard(const NameBox& box)
 {
-    if (box.selectionStart() == box.selectionEnd())
-        return;
     const std::string selected =
         box.boxBytes().substr(static_cast<std::size_t>(box.selectionStart()),
                               static_cast<std::size_t>(box.selectionEnd() - box.selectionStart()));
-    platform::copyToClipboard(selected, NameBox::displayText(selected));
+    return platform::copyToClipboard(selected, NameBox::displayText(selected));
+}
+
+} // namespace
+
+void copySelection(NameBox& box)
+{
+    if (box.selectionStart() != box.selectionEnd() && !putSelectionOnClipboard(box))
+        box.beep();
 }
 
 void cutSelection(NameBox& box)
 {
     if (box.selectionStart() == box.selectionEnd())
         return;
-    copySelection(box);
-    box.editAsOneStep([&box] { box.replaceSelection(""); });
+    // Text that did not reach the clipboard would be lost.
+    if (putSelectionOnClipboard(box))
+        box.editAsOneStep([&box] { box.replaceSelection(""); });
+    else
+        box.beep();
 }
 
 void pasteClipboard(NameBox& box)
