@@ -99,10 +99,8 @@ bool NameBox::redo()
 
 void NameBox::restore(const BoxState& state)
 {
-    quiet_ = true;
     ChangeValue(displayText(state.name.bytes()));
     select(state.selectionStart, state.selectionEnd);
-    quiet_ = false;
     takeChange(true);
 }
 
@@ -217,10 +215,8 @@ void NameBox::OnText(wxCommandEvent&)
     if (static_cast<std::size_t>(GetValue().length()) != bytes.size()) {
         const long caret = GetInsertionPoint();
         beep();
-        quiet_ = true;
         ChangeValue(displayText(bytes));
         SetInsertionPoint(std::min<long>(caret, static_cast<long>(bytes.size())));
-        quiet_ = false;
     }
     takeChange();
 }

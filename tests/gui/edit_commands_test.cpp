@@ -74,8 +74,8 @@ TEST_F(EditCommandsTest, AClickEndsTheWordBeingTypedEvenWhereTheCaretStands)
 
 TEST_F(EditCommandsTest, CopyAndPasteKeepTheNamesBytes)
 {
-    setName("a\x01^1b\x1f", 0, 0);
-    pressKey('A', wxMOD_CONTROL);
+    setName("a\x01^1b\x1f", 2, 2);
+    command(ids::MenuSelectAll);
     pressKey('C', wxMOD_CONTROL);
     ASSERT_TRUE(wxTheClipboard->Open());
     EXPECT_TRUE(wxTheClipboard->IsSupported(wxDataFormat("application/x-glimtags-name"))) << "Ctrl+C is Copy";
