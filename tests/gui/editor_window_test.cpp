@@ -151,3 +151,32 @@ TEST_F(EditorWindowTest, AFileNamedAtStartThatIsNoScriptIsRefused)
     EXPECT_EQ(message, notes + " is not a name script (.name or .host), so it is not opened.");
     EXPECT_EQ(boxBytes(), "^1Fred");
 }
+
+TEST_F(EditorWindowTest, ADragRepaintsThePreviewUntilTheButtonIsUp)
+{
+    setName("abcdefgh", 0, 0);
+    int paints = 0;
+    window->previewCanvas()->onPaint([&] {
+        ++paints;
+        return window->previewState();
+    });
+    const wxRect box = window->nameBox().GetScreenRect();
+    const int y = box.GetTop() + box.GetHeight() / 2;
+    wxUIActionSimulator mouse;
+    const auto sweep = [&] {
+        paints = 0;
+        for (int x = box.GetLeft() + 10; x < box.GetLeft() + 60; x += 10) {
+            mouse.MouseMove(x, y);
+            runEventsFor(30);
+        }
+    };
+    mouse.MouseMove(box.GetLeft() + 6, y);
+    mouse.MouseDown();
+    runEventsFor(50);
+    sweep();
+    EXPECT_GT(paints, 0) << "the selection shows as it grows";
+    mouse.MouseUp();
+    runEventsFor(100);
+    sweep();
+    EXPECT_EQ(paints, 0) << "a pointer that only passes over the box changes nothing";
+}
