@@ -249,3 +249,14 @@ TEST_F(FileCommandsTest, RecentFilesListTheLatestFirstAndDropAVanishedOne)
     GT_TEST_DIALOG(command(ids::FirstRecentFile), ExpectMessage(wxID_OK));
     EXPECT_EQ(recent->GetMenuItemCount(), 0u) << "a file that cannot be read goes too";
 }
+
+TEST_F(FileCommandsTest, RecentFilesComeBackInTheirOrderAtTheNextStart)
+{
+    for (int i = 1; i <= 8; ++i)
+        storeSetting("RecentFile" + std::to_string(i), inGame("File" + std::to_string(i) + ".name"));
+    restartEditor();
+    wxMenu* recent = window->menus().FindItem(ids::RecentFilesMenu)->GetSubMenu();
+    ASSERT_EQ(recent->GetMenuItemCount(), 8u);
+    EXPECT_TRUE(recent->FindItemByPosition(0)->GetItemLabel().Contains("File1.name"));
+    EXPECT_TRUE(recent->FindItemByPosition(7)->GetItemLabel().Contains("File8.name"));
+}

@@ -56,6 +56,8 @@ TEST_F(OptionCommandsTest, CheckStringRunsFromTheMenuAndEveryChange)
     startEditor();
     GT_TEST_DIALOG(setName(std::string("x\x05") + "y", 0, 0), ExpectMessage(wxID_YES));
     EXPECT_EQ(boxBytes(), "xy") << "AutoCheck asks after a change";
+    GT_EXPECT_NO_DIALOG(pressKey('Z', wxMOD_CONTROL));
+    EXPECT_EQ(boxBytes(), "x\x05y") << "undoing the deletion does not ask again";
     command(menuItemFor(Toggle::AutoChecking));
     GT_EXPECT_NO_DIALOG(setName(std::string("a\x05") + "b", 0, 0));
     wxString question;
